@@ -1,0 +1,51 @@
+#pragma once
+// Shift-JIS (code page 932) text as the rest of the program sees it.
+//
+// Every byte sequence survives decode() then encode() unchanged:
+// - A byte that does not start or complete a valid CP932 character (a lone
+//   trail byte, a lead byte cut off at the end, an undefined single byte or
+//   an undefined double-byte code) decodes to its own private-use code point
+//   U+F700 + byte value, and encodes back to that byte.
+// - A valid code whose character has a second, canonical CP932 code (the NEC
+//   row 13 duplicates of JIS symbols, the NEC-selected IBM extensions in the
+//   0xED/0xEE rows) decodes to that character followed by a variation
+//   selector (U+FE00 for the first such duplicate, U+FE01 for the second);
+//   the encoder reads the pair back to the original code. The selector is
+//   invisible and takes no bytes.
+// - Characters the user types encode to their canonical code; characters
+//   outside CP932 encode to "?".
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+namespace cp932 {
+
+QString decode(QByteArrayView bytes);
+QByteArray encode(QStringView text);
+
+// True for the first byte of a double-byte character (0x81-0x9F, 0xE0-0xFC).
+bool isLeadByte(unsigned char byte);
+
+// Byte length (1 or 2) of the character that starts at `pos`; a lead byte
+// without a trail byte after it counts as 1.
+int charLength(QByteArrayView bytes, qsizetype pos);
+
+// The start of the character containing byte `pos`, scanning from the start of
+// `bytes`, which must itself be a character boundary (a line start, say).
+qsizetype charStart(QByteArrayView bytes, qsizetype pos);
+
+// Bytes that the code point `cp` takes when encoded: 0 for the variation
+// selectors U+FE00/U+FE01 (the encoder uses one after a duplicate-code
+// character and drops a stray one), 1 or 2 for everything else.
+int encodedLength(char32_t cp);
+
+// True when the last character of `bytes` is a single-byte backslash (0x5C);
+// the second byte of a double-byte character such as 表 or ソ does not count.
+bool endsWithBackslash(QByteArrayView bytes);
+
+// ASCII letters changed, double-byte characters left alone.
+QByteArray ansiUpper(QByteArrayView bytes);
+QByteArray ansiLower(QByteArrayView bytes);
+
+}  // namespace cp932
