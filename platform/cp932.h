@@ -27,8 +27,14 @@ QByteArray encode(QStringView text);
 // True for the first byte of a double-byte character (0x81-0x9F, 0xE0-0xFC).
 bool isLeadByte(unsigned char byte);
 
+// True for a byte that can be the second byte of a double-byte character
+// (0x40-0x7E, 0x80-0xFC). CR, LF and NUL never are.
+bool isTrailByte(unsigned char byte);
+
 // Byte length (1 or 2) of the character that starts at `pos`; a lead byte
-// without a trail byte after it counts as 1.
+// without a trail byte after it counts as 1. A lead byte and a trail byte
+// always make one unit, even when the code is undefined: decode() turns such
+// a pair into two private-use code points, encodedLength() 1 each.
 int charLength(QByteArrayView bytes, qsizetype pos);
 
 // The start of the character containing byte `pos`, scanning from the start of
@@ -39,6 +45,9 @@ qsizetype charStart(QByteArrayView bytes, qsizetype pos);
 // selectors U+FE00/U+FE01 (the encoder uses one after a duplicate-code
 // character and drops a stray one), 1 or 2 for everything else.
 int encodedLength(char32_t cp);
+
+// encode(text).size() without building the bytes.
+qsizetype encodedSize(QStringView text);
 
 // True when the last character of `bytes` is a single-byte backslash (0x5C);
 // the second byte of a double-byte character such as 表 or ソ does not count.

@@ -1,0 +1,6 @@
+# The core: codec, text files, paths, clock. Qt Core only, no widgets.
+quodex_library(quodex_platform_core
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/cp932.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/cp932_tables.cpp
+  LIBS Qt6::Core)

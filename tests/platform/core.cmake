@@ -1,0 +1,4 @@
+quodex_test(platform_core_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/cp932_test.cpp
+  LIBS quodex_platform_core GTest::gtest_main)
