@@ -1,0 +1,136 @@
+#include "platform/filebytes.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+class FileBytes : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    void put(const QString& name, const QByteArray& bytes) {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    mode_t modeOf(const QString& name) const {
+        struct stat info {};
+        ::stat(QFile::encodeName(path(name)).constData(), &info);
+        return info.st_mode & 07777;
+    }
+
+    // Names in the folder, hidden ones (a left-over temporary file) included.
+    QStringList entries() const {
+        return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    }
+
+    // Runs `save` and hands back the error it must throw.
+    template <typename Save>
+    FileError expectSaveError(Save save) {
+        try {
+            save();
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.operation(), FileError::Operation::Save);
+            return e;
+        }
+        ADD_FAILURE() << "no error";
+        return FileError(FileError::Operation::Save, {}, {});
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(FileBytes, SaveReplacesContentAndLeavesNoTemporaryFile) {
+    put("a.txt", "old content that is longer");
+    filebytes::save(path("a.txt"), "new");
+    EXPECT_EQ(filebytes::read(path("a.txt")), "new");
+    EXPECT_EQ(entries(), QStringList{"a.txt"});
+}
+
+TEST_F(FileBytes, SaveKeepsPermissionsOfExistingFile) {
+    put("a.sh", "#!/bin/sh\n");
+    ::chmod(QFile::encodeName(path("a.sh")).constData(), 0750);
+    filebytes::save(path("a.sh"), "#!/bin/sh\nexit 0\n");
+    EXPECT_EQ(modeOf("a.sh"), 0750u);
+}
+
+TEST_F(FileBytes, NewFileGetsPermissionsOfUmask) {
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    filebytes::save(path("new.txt"), "x");
+    EXPECT_EQ(modeOf("new.txt"), 0666u & ~mask);
+}
+
+TEST_F(FileBytes, SaveThroughSymbolicLinkKeepsTheLink) {
+    put("real.txt", "old");
+    ASSERT_TRUE(QFile::link(path("real.txt"), path("link.txt")));
+    filebytes::save(path("link.txt"), "new");
+    EXPECT_TRUE(QFileInfo(path("link.txt")).isSymLink());
+    EXPECT_EQ(filebytes::read(path("real.txt")), "new");
+}
+
+TEST_F(FileBytes, SaveIntoMissingFolderOrBelowAFileFails) {
+    put("file", "x");
+    for (const QString& target : {path("no/such/a.txt"), path("file/a.txt")}) {
+        const FileError e = expectSaveError([&] { filebytes::save(target, "x"); });
+        EXPECT_EQ(e.path(), target);
+        EXPECT_EQ(e.message(), QString(u"ファイル \"%1\" を保存できません: %2"_qs).arg(target, e.reason()));
+    }
+}
+
+TEST_F(FileBytes, SaveOverAFolderFails) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+    expectSaveError([&] { filebytes::save(path("sub"), "x"); });
+    EXPECT_TRUE(QFileInfo(path("sub")).isDir());
+}
+
+// A write that fails half way (here: over the file size limit, which binds
+// the superuser too) leaves the old file and no temporary file behind.
+TEST_F(FileBytes, FailedWriteLeavesOldFileIntact) {
+    put("a.txt", "old");
+    struct rlimit saved {};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 16;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const FileError e = expectSaveError([&] { filebytes::save(path("a.txt"), QByteArray(4096, 'n')); });
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(e.reason().isEmpty());
+    EXPECT_EQ(filebytes::read(path("a.txt")), "old");
+    EXPECT_EQ(entries(), QStringList{"a.txt"});
+}
+
+TEST_F(FileBytes, ReadOnlyFileIsNotReplaced) {
+    if (::geteuid() == 0) GTEST_SKIP() << "the superuser may write any file";
+    put("a.txt", "old");
+    ::chmod(QFile::encodeName(path("a.txt")).constData(), 0444);
+    expectSaveError([&] { filebytes::save(path("a.txt"), "new"); });
+    EXPECT_EQ(filebytes::read(path("a.txt")), "old");
+}
+
+TEST_F(FileBytes, ReadGivesEveryByte) {
+    QByteArray bytes;
+    for (int i = 0; i < 200000; ++i) bytes.append(char(i * 7));
+    put("bin", bytes);
+    EXPECT_EQ(filebytes::read(path("bin")), bytes);
+    put("empty", "");
+    EXPECT_EQ(filebytes::read(path("empty")), "");
+}
+
+TEST_F(FileBytes, ReadingAFolderFails) {
+    EXPECT_THROW(filebytes::read(dir.path()), FileError);
+}
+
+}  // namespace
