@@ -6,4 +6,6 @@ quodex_library(quodex_platform_core
     ${CMAKE_CURRENT_LIST_DIR}/fileerror.cpp
     ${CMAKE_CURRENT_LIST_DIR}/filebytes.cpp
     ${CMAKE_CURRENT_LIST_DIR}/textfile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/paths.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tickcount.cpp
   LIBS Qt6::Core)
