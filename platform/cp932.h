@@ -11,9 +11,15 @@
 //   0xED/0xEE rows) decodes to that character followed by a variation
 //   selector (U+FE00 for the first such duplicate, U+FE01 for the second);
 //   the encoder reads the pair back to the original code. The selector is
-//   invisible and takes no bytes.
-// - Characters the user types encode to their canonical code; characters
-//   outside CP932 encode to "?".
+//   invisible and takes no bytes. Duplicates are numbered in code order, so
+//   0xEEF9 is U+FFE2 U+FE00 and 0xFA54 is U+FFE2 U+FE01.
+// - Characters the user types encode to their canonical code, the one
+//   Microsoft's encoder writes (0x81E0 for U+2252, 0xFA5C for U+7E8A, 0x81CA
+//   for U+FFE2); characters outside CP932 encode to "?", a surrogate pair to
+//   one "?". There are no best-fit substitutes (U+301C, U+00A5 give "?").
+// - Bytes 0x00-0x7F are ASCII both ways (0x5C is the backslash, 0x7E the
+//   tilde); 0xA1-0xDF are the half-width katakana U+FF61-U+FF9F; the user
+//   area 0xF040-0xF9FC is U+E000-U+E757.
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
