@@ -14,39 +14,39 @@ class QAction;
 class QToolButton;
 
 class TMenuBar : public QToolBar {
-  Q_OBJECT
+    Q_OBJECT
 
- public:
-  explicit TMenuBar(QWidget* parent = nullptr);
-  ~TMenuBar() override;
+public:
+    explicit TMenuBar(QWidget* parent = nullptr);
+    ~TMenuBar() override;
 
-  QMenu* Menu() const { return menu_; }
-  // Rebuilds the buttons for `menu`; the menu already set changes nothing,
-  // and none removes every button.
-  void SetMenu(QMenu* menu);
+    QMenu* Menu() const { return menu_; }
+    // Rebuilds the buttons for `menu`; the menu already set changes nothing,
+    // and none removes every button.
+    void SetMenu(QMenu* menu);
 
-  // Buttons size themselves to their captions; only the height is fixed.
-  void SetButtonHeight(int height);
-  int ButtonHeight() const { return buttonHeight_; }
+    // Buttons size themselves to their captions; only the height is fixed.
+    void SetButtonHeight(int height);
+    int ButtonHeight() const { return buttonHeight_; }
 
-  int ButtonCount() const { return int(buttons_.size()); }
-  QToolButton* Button(int index) const;
+    int ButtonCount() const { return int(buttons_.size()); }
+    QToolButton* Button(int index) const;
 
- private:
-  struct BoundButton {
-    QAction* slot = nullptr;        // the tool bar's handle on the button
-    QToolButton* button = nullptr;
-    QPointer<QAction> item;         // the menu item the button stands for
-    QMetaObject::Connection itemChanged;
-  };
+private:
+    struct BoundButton {
+        QAction* slot = nullptr;        // the tool bar's handle on the button
+        QToolButton* button = nullptr;
+        QPointer<QAction> item;         // the menu item the button stands for
+        QMetaObject::Connection itemChanged;
+    };
 
-  void freeButtons();
-  void addButton();
-  void bindButton(BoundButton& bound, QAction* item);
-  void refreshButton(const BoundButton& bound);
-  void pressButton(const BoundButton& bound);
+    void freeButtons();
+    void addButton();
+    void bindButton(BoundButton& bound, QAction* item);
+    void refreshButton(const BoundButton& bound);
+    void pressButton(const BoundButton& bound);
 
-  QMenu* menu_ = nullptr;
-  std::vector<BoundButton> buttons_;
-  int buttonHeight_ = 21;
+    QMenu* menu_ = nullptr;
+    std::vector<BoundButton> buttons_;
+    int buttonHeight_ = 21;
 };
