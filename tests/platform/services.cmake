@@ -1,0 +1,5 @@
+quodex_test(platform_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/appfolder_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/regini_test.cpp
+  LIBS quodex_test_main quodex_test_support)
