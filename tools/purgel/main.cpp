@@ -1,0 +1,13 @@
+// Purgel: erases the settings that "reg.ini" beside it names.
+#include "tools/purgel/purgelform.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Purgel"));
+    TPurgelForm form;
+    form.show();
+    return QApplication::exec();
+}
