@@ -135,31 +135,37 @@ void GetChangeFolder::closeWatches()
     program_.reset();
 }
 
-// Both folders changed in the same turn: the hand-over request follows the
-// refresh request, so that a hand-over file written at that moment is not
-// missed until the program folder changes again.
+// A watch is re-armed only after its request has run, taking with it what the
+// request itself wrote (the hand-over reset, say). The other folder keeps
+// whatever changed there meanwhile for the next turn, so a hand-over file
+// written during a tree rebuild is still read. When both folders changed,
+// both requests are sent.
 GetChangeFolder::Turn GetChangeFolder::watchTurn()
 {
     pollfd fds[2] = {{watch_->descriptor(), POLLIN, 0}, {program_->descriptor(), POLLIN, 0}};
     const int ready = ::poll(fds, 2, kTurnMs);
     if (ready < 0 && errno != EINTR)
         return Turn::Failed;
-    if (ready > 0 && ((fds[0].revents | fds[1].revents) & (POLLERR | POLLNVAL)))
+    if (ready <= 0)
+        return Turn::Continue;
+    if ((fds[0].revents | fds[1].revents) & (POLLERR | POLLNVAL))
         return Turn::Failed;
-    const bool watchChanged = ready > 0 && (fds[0].revents & POLLIN);
-    const bool programChanged = ready > 0 && (fds[1].revents & POLLIN);
+    bool watchChanged = fds[0].revents & POLLIN;
+    bool programChanged = fds[1].revents & POLLIN;
+    if (sameFolder_)
+        watchChanged = programChanged = watchChanged || programChanged;
 
     if (watchChanged && !restartPending()) {
         if (const Turn turn = send(&MonitorRequests::refreshRequest); turn != Turn::Continue)
             return turn;
     }
-    if ((programChanged || (watchChanged && sameFolder_)) && !restartPending()) {
+    if (programChanged && !restartPending()) {
         if (const Turn turn = send(&MonitorRequests::handoverRequest); turn != Turn::Continue)
             return turn;
     }
-    if (!restartPending() && !watch_->rearm())
+    if (watchChanged && !restartPending() && !watch_->rearm())
         return Turn::Failed;
-    if (!restartPending() && !program_->rearm())
+    if (programChanged && !restartPending() && !program_->rearm())
         return Turn::Failed;
     return Turn::Continue;
 }

@@ -8,9 +8,11 @@
 // A turn: if a retarget is pending, reopen both watches and start the next
 // turn; otherwise wait up to 100 ms for either folder, send the refresh
 // request for a change in the watched folder and the hand-over request for a
-// change in the program folder (or in the watched folder when it is the
-// program folder), then re-arm both watches. Once a retarget is pending, the
-// rest of the turn sends nothing and re-arms nothing.
+// change in the program folder (both when the two are one folder), then
+// re-arm the watches whose requests ran: changes made while a request runs
+// in its own folder are taken as answered, changes in the other folder come
+// up in the next turn. Once a retarget is pending, the rest of the turn sends
+// nothing and re-arms nothing.
 //
 // Owners use it through FolderMonitor, which keeps an ended monitor out of
 // reach and joins the thread on destruction.

@@ -6,7 +6,7 @@
 // A request that throws counts as an unexpected failure of the monitor's turn
 // (the exception is caught, it never crosses the event loop).
 
-// The notice the owner shows for unexpectedFailure().
+// The notice shown when a turn fails.
 inline constexpr char kUnexpectedFailureMessage[] = "予期せぬエラーが発生しました";
 
 class MonitorRequests {
@@ -20,7 +20,8 @@ public:
     // Something changed in the program folder: run the hand-over check.
     virtual void handoverRequest() = 0;
 
-    // A turn failed; both watches are closed until the next retarget. The
-    // owner tells the user kUnexpectedFailureMessage in a plain message box.
-    virtual void unexpectedFailure() = 0;
+    // A turn failed; both watches are closed until the next retarget. By
+    // default the user is told kUnexpectedFailureMessage in a plain message
+    // box with an OK button, through the prompt service.
+    virtual void unexpectedFailure();
 };

@@ -1,6 +1,7 @@
 #include "search/foldermonitor.h"
 #include "search/getchangefolder.h"
 #include "search/monitorrequests.h"
+#include "tests/support/scriptedprompts.h"
 #include "eventwait.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,8 @@
 
 namespace {
 
-// Counts the requests; a test may hook extra work into the first two.
+// Counts the requests; a test may hook extra work into the first two. The
+// failure notice goes on to the prompt service as in the program.
 class RecordingRequests : public MonitorRequests {
 public:
     int refreshes = 0;
@@ -39,7 +41,11 @@ public:
         if (onHandover)
             onHandover();
     }
-    void unexpectedFailure() override { ++failures; }
+    void unexpectedFailure() override
+    {
+        ++failures;
+        MonitorRequests::unexpectedFailure();
+    }
 
     int total() const { return refreshes + handovers + failures; }
     void reset() { refreshes = handovers = failures = 0; }
@@ -83,6 +89,7 @@ protected:
     }
 
     QTemporaryDir temp;
+    ScriptedPrompts prompts;  // an unexpected failure notice fails the test
     RecordingRequests requests;
     std::unique_ptr<FolderMonitor> monitor;
 };
@@ -145,9 +152,7 @@ TEST_F(GetChangeFolderTest, AChangeInTheProgramFolderAsksForOneHandover)
     EXPECT_EQ(requests.refreshes, 0);
 }
 
-// A hand-over file written in the same moment as a change in the current
-// folder is not left unread.
-TEST_F(GetChangeFolderTest, BothFoldersChangedInOneTurnAskForBoth)
+TEST_F(GetChangeFolderTest, ChangesInBothFoldersAskForBothRequestsOnce)
 {
     start(folder("current"), folder("program"));
     waitUntilWatched(folder("program"), requests.handovers);
@@ -158,6 +163,27 @@ TEST_F(GetChangeFolderTest, BothFoldersChangedInOneTurnAskForBoth)
     ASSERT_TRUE(pumpUntil([&] { return requests.refreshes > 0 && requests.handovers > 0; }));
     pumpFor(300);
     EXPECT_EQ(requests.refreshes, 1);
+    EXPECT_EQ(requests.handovers, 1);
+}
+
+// A second instance may drop its hand-over file while the tree is rebuilt.
+TEST_F(GetChangeFolderTest, AChangeInTheOtherFolderDuringARequestIsNotLost)
+{
+    start(folder("current"), folder("program"));
+    waitUntilWatched(folder("current"), requests.refreshes);
+    requests.onRefresh = [&] {
+        requests.onRefresh = nullptr;
+        writeFile(folder("program") + "_quodex.ssf");
+    };
+    requests.onHandover = [&] {
+        requests.onHandover = nullptr;
+        writeFile(folder("current") + "opened.lum");
+    };
+
+    writeFile(folder("current") + "new.lum");
+    ASSERT_TRUE(pumpUntil([&] { return requests.refreshes == 2; }));
+    pumpFor(300);
+    EXPECT_EQ(requests.refreshes, 2);
     EXPECT_EQ(requests.handovers, 1);
 }
 
@@ -252,11 +278,15 @@ TEST_F(GetChangeFolderTest, AFailingRequestIsReportedOnceAndWatchingPausesUntilA
     start(folder("current"), folder("program"));
     waitUntilWatched(folder("current"), requests.refreshes);
     requests.onRefresh = [] { throw std::runtime_error("tree rebuild failed"); };
+    prompts.answerMessageBox(IdOk);
 
     writeFile(folder("current") + "new.lum");
     ASSERT_TRUE(pumpUntil([&] { return requests.failures > 0; }));
     pumpFor(200);
     EXPECT_EQ(requests.failures, 1);
+    ASSERT_EQ(prompts.calls().size(), 1u);
+    EXPECT_EQ(prompts.calls()[0].text, "予期せぬエラーが発生しました");
+    EXPECT_EQ(prompts.calls()[0].flags, mb::Ok);
 
     requests.onRefresh = nullptr;
     requests.reset();
