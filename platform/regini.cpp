@@ -170,7 +170,11 @@ TRegIniFile::TRegIniFile(const QString& key)
     settings_->setFallbacksEnabled(false);
 }
 
-TRegIniFile::~TRegIniFile() = default;
+TRegIniFile::~TRegIniFile()
+{
+    if (pending_)
+        UpdateFile();
+}
 
 QString TRegIniFile::groupOf(const QString& section) const
 {
@@ -224,7 +228,7 @@ int TRegIniFile::ReadInteger(const QString& section, const QString& name, int de
 void TRegIniFile::write(const QString& section, const QString& name, const QString& text)
 {
     settings_->setValue(settingsKey(section, name), text);
-    flush();
+    changed();
 }
 
 void TRegIniFile::WriteString(const QString& section, const QString& name, const QString& value)
@@ -279,7 +283,7 @@ void TRegIniFile::removeGroup(const QString& group)
     settings_->beginGroup(group);
     settings_->remove(QString());
     settings_->endGroup();
-    flush();
+    changed();
 }
 
 void TRegIniFile::EraseSection(const QString& section)
@@ -309,7 +313,7 @@ void TRegIniFile::DeleteValue(const QString& section, const QString& name)
     settings_->remove(key);
     for (const auto& [innerKey, value] : below)
         settings_->setValue(innerKey, value);
-    flush();
+    changed();
 }
 
 void TRegIniFile::DeleteKey(const QString& subkey)
@@ -319,8 +323,23 @@ void TRegIniFile::DeleteKey(const QString& subkey)
     removeGroup(groupOf(subkey));
 }
 
-void TRegIniFile::flush()
+void TRegIniFile::changed()
 {
+    pending_ = true;
+    if (writeThrough_)
+        UpdateFile();
+}
+
+void TRegIniFile::SetWriteThrough(bool on)
+{
+    writeThrough_ = on;
+    if (on && pending_)
+        UpdateFile();
+}
+
+void TRegIniFile::UpdateFile()
+{
+    pending_ = false;
     settings_->sync();
     if (settings_->status() == QSettings::AccessError)
         writeFailed_ = true;

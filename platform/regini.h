@@ -52,6 +52,12 @@ public:
     // every section and value below it.
     void DeleteKey(const QString& subkey);
 
+    // For many writes in a row (a whole table of templates, say): with write
+    // through off, changes reach the disk at UpdateFile() or when this object
+    // goes away, instead of after each write.
+    void SetWriteThrough(bool on);
+    void UpdateFile();
+
     // True once a write could not be stored (read-only or damaged store).
     bool WriteFailed() const { return writeFailed_; }
 
@@ -65,10 +71,12 @@ private:
     QString settingsKey(const QString& section, const QString& name) const;
     void write(const QString& section, const QString& name, const QString& text);
     void removeGroup(const QString& group);
-    void flush();
+    void changed();
 
     std::unique_ptr<QSettings> settings_;
     QStringList base_;  // the key's path below the hive, as given
+    bool writeThrough_ = true;
+    bool pending_ = false;
     bool writeFailed_ = false;
 };
 

@@ -192,6 +192,23 @@ TEST_F(RegIniTest, WritesReachTheFileAndChangesFromOutsideAreSeen)
               QStringLiteral("/elsewhere/other.qbp"));
 }
 
+TEST_F(RegIniTest, WithoutWriteThroughChangesWaitForUpdateFile)
+{
+    {
+        TRegIniFile reg(kQuodexKey);
+        reg.SetWriteThrough(false);
+        reg.WriteString(QStringLiteral("Template"), QStringLiteral("a"), QStringLiteral("first"));
+        EXPECT_FALSE(hive.fileContents().contains("first"));
+        EXPECT_EQ(reg.ReadString(QStringLiteral("Template"), QStringLiteral("A"), {}),
+                  QStringLiteral("first"));
+        reg.UpdateFile();
+        EXPECT_TRUE(hive.fileContents().contains("first"));
+        reg.WriteString(QStringLiteral("Template"), QStringLiteral("b"), QStringLiteral("second"));
+        EXPECT_FALSE(hive.fileContents().contains("second"));
+    }
+    EXPECT_TRUE(hive.fileContents().contains("second"));
+}
+
 TEST_F(RegIniTest, ErasingAndDeletingRemoveExactlyWhatTheyName)
 {
     TRegIniFile reg(kQuodexKey);

@@ -19,18 +19,15 @@ QString currentHiveFolder()
 ScopedSettingsHive::ScopedSettingsHive() : previous_(currentHiveFolder())
 {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
+    // Asked once: a QSettings on the hive would write out changes that others
+    // still hold back.
+    file_ = QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Telsor"))
+                .fileName();
 }
 
 ScopedSettingsHive::~ScopedSettingsHive()
 {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, previous_);
-}
-
-QString ScopedSettingsHive::filePath() const
-{
-    const QSettings probe(QSettings::NativeFormat, QSettings::UserScope,
-                          QStringLiteral("Telsor"));
-    return probe.fileName();
 }
 
 QByteArray ScopedSettingsHive::fileContents() const

@@ -14,7 +14,7 @@ public:
 
     QString folder() const { return dir_.path(); }
     // The file that holds the hive ("Telsor.conf").
-    QString filePath() const;
+    QString filePath() const { return file_; }
     QByteArray fileContents() const;
     // Replaces the stored file, e.g. with damaged content; call it before
     // the code under test opens the hive.
@@ -23,4 +23,5 @@ public:
 private:
     QTemporaryDir dir_;
     QString previous_;
+    QString file_;
 };
