@@ -11,13 +11,13 @@
 
 namespace {
 
-struct ButtonSpec {
+struct ButtonChoice {
     int result;
     const char* text;  // UTF-8
 };
 
 // The buttons of each MB_* button set, in the classic order and wording.
-std::vector<ButtonSpec> buttonsOf(int buttons)
+std::vector<ButtonChoice> buttonsOf(int buttons)
 {
     switch (buttons) {
     case mb::OkCancel:
@@ -101,10 +101,10 @@ int QtPrompts::present(const MessageRequest& request)
     box.setText(request.text);
     box.setIcon(iconOf(request.icon()));
     std::vector<std::pair<QAbstractButton*, int>> results;
-    for (const ButtonSpec& spec : buttonsOf(request.buttons())) {
-        QPushButton* button = box.addButton(QString::fromUtf8(spec.text), roleOf(spec.result));
-        results.emplace_back(button, spec.result);
-        if (spec.result == IdCancel || (results.size() == 1 && request.buttons() == mb::Ok))
+    for (const ButtonChoice& choice : buttonsOf(request.buttons())) {
+        QPushButton* button = box.addButton(QString::fromUtf8(choice.text), roleOf(choice.result));
+        results.emplace_back(button, choice.result);
+        if (choice.result == IdCancel || (results.size() == 1 && request.buttons() == mb::Ok))
             box.setEscapeButton(button);
     }
     const std::size_t defaultIndex = static_cast<std::size_t>((request.flags & mb::DefButtonMask) >> 8);
