@@ -12,7 +12,8 @@
 // re-arm the watches whose requests ran: changes made while a request runs
 // in its own folder are taken as answered, changes in the other folder come
 // up in the next turn. Once a retarget is pending, the rest of the turn sends
-// nothing and re-arms nothing.
+// nothing and re-arms nothing. After a failed turn or a failed reopen nothing
+// is watched and nothing asked until a retarget opens both folders again.
 //
 // Owners use it through FolderMonitor, which keeps an ended monitor out of
 // reach and joins the thread on destruction.
