@@ -1,0 +1,68 @@
+#include "macro/engine/ppa_program.h"
+
+#include "macro/engine/ppa_error.h"
+#include "macro/engine/sjis.h"
+
+namespace ppa {
+namespace {
+
+bool isLeadSymbol(std::string_view s) {
+    return s.size() == 1 && sjis::isLeadByte(static_cast<unsigned char>(s[0]));
+}
+
+std::string prepareLine(const std::string& line) {
+    std::string out;
+    TPPAParser p(line);
+    std::size_t previousEnd = 0;
+    bool previousLead = false;
+    for (; p.TokenKind() != tkEnd; p.NextToken()) {
+        if (p.TokenKind() == tkComment) continue;
+        const std::string_view text = p.TokenView();
+        // The trail byte of a double-byte character follows its lead directly.
+        const bool trail = previousLead && p.TokenOffset() == previousEnd && text.size() == 1 &&
+                           sjis::isTrailByte(static_cast<unsigned char>(text[0]));
+        if (!out.empty() && !trail) out += ' ';
+        out += text;
+        previousLead = !trail && p.TokenKind() == tkSymbol && isLeadSymbol(text);
+        previousEnd = p.TokenOffset() + text.size();
+    }
+    while (!out.empty() && static_cast<unsigned char>(out.back()) <= 32) out.pop_back();
+    return out;
+}
+
+}  // namespace
+
+std::string prepareSource(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        std::string prepared = prepareLine(line);
+        if (prepared.empty()) continue;
+        if (!text.empty()) text += "\r\n";
+        text += prepared;
+    }
+    return text;
+}
+
+Program::Program(std::string preparedText) : text_(std::move(preparedText)) {
+    if (text_.size() >= UINT32_MAX) raiseError(PPAMessage::StringTooLong);
+    TPPAParser p(text_);
+    for (; p.TokenKind() != tkEnd; p.NextToken()) {
+        Token t;
+        t.offset = static_cast<std::uint32_t>(p.TokenOffset());
+        t.length = static_cast<std::uint32_t>(p.TokenView().size());
+        t.kind = p.TokenKind();
+        // Strings never stand for a word; their text may be long.
+        t.word = t.kind == tkString ? Word::None : classifyWord(p.TokenView());
+        tokens_.push_back(t);
+    }
+}
+
+std::string Program::messageText(std::uint32_t i) const {
+    std::string s(text(i));
+    if (tokens_[i].kind == tkSymbol && isLeadSymbol(s) && i + 1 < tokens_.size() &&
+        tokens_[i + 1].offset == tokens_[i].offset + 1)
+        s += text(i + 1);
+    return s;
+}
+
+}  // namespace ppa

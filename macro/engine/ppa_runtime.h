@@ -1,0 +1,72 @@
+#pragma once
+// The state a run shares: the name tables, the flags of BREAK, CONTINUE,
+// EXIT and stop, the owner's events and environment, and the guards that keep
+// a hostile text from exhausting the stack, the memory or the time.
+#include <cstdint>
+#include <string_view>
+
+#include "macro/engine/ppa_environment.h"
+#include "macro/engine/ppa_error.h"
+#include "macro/engine/ppa_tables.h"
+
+namespace ppa {
+
+class TPoorPascal;
+
+enum Pending : std::uint8_t {
+    StopRequested = 1,
+    BreakPending = 2,
+    ContinuePending = 4,
+    ExitPending = 8,
+};
+
+struct Limits {
+    // Statement lists nested in one another (blocks, branches, loop bodies).
+    int maxStatementDepth = 400;
+    // Parentheses and calls nested within one expression.
+    int maxExpressionDepth = 400;
+    // Statements and statement lists run by one Execute; 0: no limit.
+    std::uint64_t maxSteps = 0;
+    // Longest string value.
+    std::size_t maxStringLength = std::size_t{1} << 30;
+};
+
+struct Runtime {
+    explicit Runtime(TPoorPascal& owner) : owner(owner) {}
+
+    TPoorPascal& owner;
+    NameTables tables;
+    TPPAEnvironment defaultEnvironment;
+    TPPAEnvironment* environment = &defaultEnvironment;
+    Limits limits;
+
+    std::uint8_t pending = 0;
+    bool running = false;
+    int statementDepth = 0;
+    std::uint64_t steps = 0;
+
+    void countStep() {
+        if (++steps > limits.maxSteps && limits.maxSteps != 0) raiseError(PPAMessage::StepLimitExceeded);
+    }
+    void checkLength(std::size_t length) const {
+        if (length > limits.maxStringLength) raiseError(PPAMessage::StringTooLong);
+    }
+};
+
+// Counts one level of statement nesting for as long as it lives.
+class StatementDepthGuard {
+public:
+    StatementDepthGuard(Runtime& rt, std::string_view firstToken) : rt_(rt) {
+        if (rt_.statementDepth >= rt_.limits.maxStatementDepth)
+            raiseError(PPAMessage::NestingTooDeep, firstToken);
+        ++rt_.statementDepth;
+    }
+    ~StatementDepthGuard() { --rt_.statementDepth; }
+    StatementDepthGuard(const StatementDepthGuard&) = delete;
+    StatementDepthGuard& operator=(const StatementDepthGuard&) = delete;
+
+private:
+    Runtime& rt_;
+};
+
+}  // namespace ppa

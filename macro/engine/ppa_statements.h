@@ -1,0 +1,79 @@
+#pragma once
+// Compiled statements and statement lists. A list keeps the text span it was
+// cut from and is split and compiled the first time it runs; each run still
+// does everything running the text does (message processing, flag checks).
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "macro/engine/ppa_calls.h"
+#include "macro/engine/ppa_expressions.h"
+#include "macro/engine/ppa_program.h"
+
+namespace ppa {
+
+struct Runtime;
+
+struct Statement {
+    virtual ~Statement() = default;
+    virtual void run(Runtime& rt) const = 0;
+};
+using StatementPtr = std::unique_ptr<const Statement>;
+
+// ExecuteStatements over one span of a program.
+class StatementList {
+public:
+    StatementList(const Program& program, Span span) : program_(&program), span_(span) {}
+    void run(Runtime& rt) const;
+
+private:
+    struct Compiled {
+        std::vector<Span> pieces;
+        std::vector<StatementPtr> statements;  // made when first run
+    };
+    const Program* program_;
+    Span span_;
+    mutable std::unique_ptr<Compiled> compiled_;
+};
+
+struct LabelItem {
+    IntExprPtr low;
+    IntExprPtr high;  // null for a single value
+};
+
+struct CaseBranch {
+    std::vector<LabelItem> labels;
+    StatementList body;
+};
+
+StatementPtr errorStatement(DeferredError error);
+StatementPtr callStatement(std::unique_ptr<const CallSite> call);
+StatementPtr assignStatement(VariableEntry& variable, IntExprPtr value);
+StatementPtr assignStatement(VariableEntry& variable, RealExprPtr value);
+StatementPtr assignStatement(VariableEntry& variable, StrExprPtr value);
+StatementPtr blockStatement(StatementList body);
+StatementPtr flagStatement(std::uint8_t pending);
+StatementPtr ifStatement(IntExprPtr condition, StatementList thenPart, std::optional<StatementList> elsePart);
+StatementPtr whileStatement(IntExprPtr condition, StatementList body);
+StatementPtr repeatStatement(StatementList body, IntExprPtr condition);
+
+struct ForParts {
+    VariableEntry* variable = nullptr;
+    std::optional<StatementList> initial;
+    std::optional<DeferredError> errorAfterInitial;  // no DO after the limit
+    IntExprPtr limit;
+    bool downward = false;
+    std::optional<StatementList> body;
+};
+StatementPtr forStatement(ForParts parts);
+
+struct CaseParts {
+    IntExprPtr selector;
+    std::vector<CaseBranch> branches;
+    std::optional<DeferredError> errorAfterBranches;  // a label list without ":"
+    std::optional<StatementList> elsePart;
+    std::optional<DeferredError> errorAtEnd;  // END missing
+};
+StatementPtr caseStatement(CaseParts parts);
+
+}  // namespace ppa
