@@ -1,0 +1,17 @@
+#pragma once
+// What the views of one text share besides the widget's document: the
+// Shift-JIS line table and the modified flag.
+#include "components/linelengthindex.h"
+
+#include <QtGlobal>
+
+struct TEditorDocState {
+    LineLengthIndex index;
+    // Document length (UTF-8) that the index describes. Every view of the
+    // text hears of every edit; the first to hear brings the index up to
+    // date, the others find the lengths equal and leave it.
+    qsizetype utf8Length = 0;
+    quint64 version = 1;  // grows with every edit
+    bool modified = false;
+    bool loading = false;  // a bulk load builds the index itself
+};

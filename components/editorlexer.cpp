@@ -1,0 +1,171 @@
+#include "components/editorlexer.h"
+
+#include "components/sjiscolumns.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <algorithm>
+
+namespace {
+
+ScanRules rulesOf(const TEditorExProp& prop) {
+    ScanRules rules;
+    const auto& items = prop.View.Brackets.Items;
+    for (int i = 0; i < std::min<int>(items.size(), TEditorLexer::MaxBrackets); ++i) {
+        rules.brackets.append({items[i].LeftBracket, items[i].RightBracket});
+    }
+    rules.commenter = prop.View.Commenter;
+    rules.quotation = prop.View.Quotation;
+    rules.hexPrefix = prop.View.HexPrefix;
+    rules.reservedWords = prop.ReserveWordList;
+    rules.url = prop.View.Url;
+    rules.mail = prop.View.Mail;
+    rules.controlCode = prop.View.ControlCode;
+    return rules;
+}
+
+// UTF-8 bytes of text[from, from + length).
+int utf8Length(QStringView text, qsizetype from, qsizetype length) {
+    int bytes = 0;
+    for (qsizetype i = from; i < from + length; ++i) {
+        const char16_t c = text[i].unicode();
+        bytes += c < 0x80 ? 1 : c < 0x800 ? 2 : QChar::isSurrogate(c) ? 2 : 3;
+    }
+    return bytes;
+}
+
+}  // namespace
+
+TEditorLexer::TEditorLexer(QObject* parent)
+    : QsciLexerCustom(parent), scanner_(std::make_unique<SyntaxScanner>(ScanRules{})) {}
+
+void TEditorLexer::setProp(const TEditorExProp& prop, const QString& fontFamily) {
+    prop_ = prop;
+    font_ = QFont(fontFamily);
+    font_.setPointSizeF(prop.Font.Height * 72.0 / 96.0);
+    scanner_ = std::make_unique<SyntaxScanner>(rulesOf(prop));
+
+    setDefaultColor(defaultColor());
+    setDefaultPaper(defaultPaper());
+    setDefaultFont(font_);
+    const int lastStyle = BracketBase + int(scanner_->rules().brackets.size()) - 1;
+    for (int style = 0; style <= std::max<int>(CommentStyle, lastStyle); ++style) {
+        if (description(style).isEmpty()) continue;
+        setColor(defaultColor(style), style);
+        setPaper(defaultPaper(style), style);
+        setFont(defaultFont(style), style);
+    }
+    if (QsciScintilla* e = editor()) {
+        e->SendScintilla(QsciScintillaBase::SCI_STYLESETFORE, QsciScintillaBase::STYLE_DEFAULT, defaultColor());
+        e->SendScintilla(QsciScintillaBase::SCI_STYLESETBACK, QsciScintillaBase::STYLE_DEFAULT, defaultPaper());
+        // Forget every style so the text is coloured again with the new
+        // rules, as the widget draws it.
+        e->SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, 0L, 0L);
+        e->viewport()->update();
+    }
+}
+
+QString TEditorLexer::description(int style) const {
+    static const char* names[] = {"Ank", "DBCS", "Int", "Symbol", "Url", "Mail", "Str", "Reserve", "Comment"};
+    if (style >= 0 && style <= CommentStyle) return QString::fromLatin1(names[style]);
+    const int bracket = style - BracketBase;
+    if (scanner_ && bracket >= 0 && bracket < scanner_->rules().brackets.size()) {
+        return QStringLiteral("Bracket%1").arg(bracket);
+    }
+    return {};
+}
+
+int TEditorLexer::styleOf(const Token& token) {
+    switch (token.kind) {
+    case TokenKind::DBCS: return DbcsStyle;
+    case TokenKind::Int: return IntStyle;
+    case TokenKind::Symbol:
+    case TokenKind::Control: return SymbolStyle;
+    case TokenKind::Url: return UrlStyle;
+    case TokenKind::Mail: return MailStyle;
+    case TokenKind::Str: return StrStyle;
+    case TokenKind::Reserve: return ReserveStyle;
+    case TokenKind::Comment: return CommentStyle;
+    case TokenKind::Bracket: return BracketBase + token.bracket;
+    default: return AnkStyle;
+    }
+}
+
+const TEditorColor* TEditorLexer::colorOf(int style) const {
+    const TEditorColors& c = prop_.View.Colors;
+    switch (style) {
+    case AnkStyle: return &c.Ank;
+    case DbcsStyle: return &c.DBCS;
+    case IntStyle: return &c.Int;
+    case SymbolStyle: return &c.Symbol;
+    case UrlStyle: return &c.Url;
+    case MailStyle: return &c.Mail;
+    case StrStyle: return &c.Str;
+    case ReserveStyle: return &c.Reserve;
+    case CommentStyle: return &c.Comment;
+    default: break;
+    }
+    const int bracket = style - BracketBase;
+    const auto& items = prop_.View.Brackets.Items;
+    if (bracket < 0 || bracket >= items.size()) return nullptr;
+    auto& look = const_cast<TEditorColor&>(bracketLook_);
+    look = {items[bracket].ItemColor, items[bracket].ItemBkColor, items[bracket].ItemStyle};
+    return &look;
+}
+
+QFont TEditorLexer::fontOf(const TFontStyles& style) const {
+    QFont f = font_;
+    f.setBold(style.Bold);
+    f.setItalic(style.Italic);
+    f.setUnderline(style.Underline);
+    return f;
+}
+
+QColor TEditorLexer::defaultColor(int style) const {
+    const TEditorColor* c = colorOf(style);
+    return c ? c->Color : prop_.Font.Color;
+}
+
+QColor TEditorLexer::defaultPaper(int style) const {
+    const TEditorColor* c = colorOf(style);
+    return c ? c->BkColor : prop_.Color;
+}
+
+QFont TEditorLexer::defaultFont(int style) const {
+    const TEditorColor* c = colorOf(style);
+    return c ? fontOf(c->Style) : font_;
+}
+
+int TEditorLexer::lineStartState(int line) {
+    QsciScintilla* e = editor();
+    if (e == nullptr || line <= 0) return 0;
+    const long lineStart = e->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
+    const long styled = e->SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED);
+    if (styled < lineStart) styleText(int(styled), int(lineStart));
+    return int(e->SendScintilla(QsciScintillaBase::SCI_GETLINESTATE, line - 1));
+}
+
+void TEditorLexer::styleText(int start, int end) {
+    QsciScintilla* e = editor();
+    if (e == nullptr || end <= start) return;
+    using B = QsciScintillaBase;
+    const long lines = e->SendScintilla(B::SCI_GETLINECOUNT);
+    const long length = e->SendScintilla(B::SCI_GETLENGTH);
+    long line = e->SendScintilla(B::SCI_LINEFROMPOSITION, start);
+    long pos = e->SendScintilla(B::SCI_POSITIONFROMLINE, line);
+    int state = line > 0 ? int(e->SendScintilla(B::SCI_GETLINESTATE, line - 1)) : 0;
+    startStyling(int(pos));
+    for (; line < lines && pos < end; ++line) {
+        const long contentEnd = e->SendScintilla(B::SCI_GETLINEENDPOSITION, line);
+        const long next = line + 1 < lines ? e->SendScintilla(B::SCI_POSITIONFROMLINE, line + 1) : length;
+        const auto* bytes = reinterpret_cast<const char*>(
+            e->SendScintilla(B::SCI_GETRANGEPOINTER, pos, contentEnd - pos));
+        const QString text = QString::fromUtf8(bytes, contentEnd - pos);
+        const ScannedLine scanned = scanner_->scan(text, state);
+        for (const Token& t : scanned.tokens) setStyling(utf8Length(text, t.start, t.length), styleOf(t));
+        if (next > contentEnd) setStyling(int(next - contentEnd), AnkStyle);
+        state = scanned.endState;
+        e->SendScintilla(B::SCI_SETLINESTATE, line, long(state));
+        pos = next;
+    }
+}

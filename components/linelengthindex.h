@@ -1,0 +1,54 @@
+#pragma once
+// Shift-JIS length of every line of a document (line end included), kept in
+// chunks so that edits touch one chunk and offset look-ups never walk the
+// whole document: finding a line's start or the line of an offset costs a
+// binary search over the chunks and a short walk inside one.
+#include <QtGlobal>
+
+#include <span>
+#include <vector>
+
+class LineLengthIndex {
+public:
+    LineLengthIndex();
+
+    // Replaces the whole index; `lengths` has one entry per line.
+    void reset(std::span<const qsizetype> lengths);
+
+    qsizetype lineCount() const { return lines_; }
+    qsizetype totalLength() const;
+    qsizetype length(qsizetype line) const;
+
+    // Offset of the first byte of `line`; lineCount() gives totalLength().
+    qsizetype lineStart(qsizetype line) const;
+    // Line that holds `offset`; offsets at or past the end give the last line.
+    qsizetype lineOf(qsizetype offset) const;
+
+    void setLength(qsizetype line, qsizetype length);
+    // Inserts lines before `line` (lineCount() appends).
+    void insert(qsizetype line, std::span<const qsizetype> lengths);
+    void erase(qsizetype line, qsizetype count);
+
+private:
+    struct Chunk {
+        std::vector<qsizetype> lengths;
+        qsizetype sum = 0;
+    };
+    struct Place {
+        std::size_t chunk;
+        qsizetype index;
+    };
+
+    Place locate(qsizetype line) const;
+    void refreshPrefixes() const;
+    void touched(std::size_t chunk) const;
+    void splitIfLarge(std::size_t chunk);
+    void dropIfEmpty(std::size_t chunk);
+
+    std::vector<Chunk> chunks_;
+    qsizetype lines_ = 0;
+    // Lines and bytes before each chunk, valid for chunks below dirtyFrom_.
+    mutable std::vector<qsizetype> lineBefore_;
+    mutable std::vector<qsizetype> bytesBefore_;
+    mutable std::size_t dirtyFrom_ = 0;
+};

@@ -1,0 +1,95 @@
+// Searching in TEditorEx: directions, options, replace-all and hit marks.
+#include "components/editorex.h"
+#include "tests/components/sjis.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using O = TExSearchOption;
+
+// Runs `find` and returns the selection as "offset:text", or "none".
+template <typename Find>
+std::string hit(TEditorEx& e, Find find) {
+    if (!find()) return "none";
+    return std::to_string(e.GetSelStart()) + ":" + e.GetSelText().toStdString();
+}
+
+}  // namespace
+
+TEST(EditorSearch, FindFindNextAndFindPrevWithoutWrapping) {
+    TEditorEx e;
+    e.Lines().SetText("ab AB ab");
+    e.SetFindString("ab");
+    e.SetExSearchOptions({O::MatchCase});
+    e.SetSelStart(0);
+    EXPECT_EQ(hit(e, [&] { return e.Find(); }), "0:ab");
+    EXPECT_EQ(hit(e, [&] { return e.Find(); }), "0:ab");  // Find starts at the selection start
+    EXPECT_EQ(hit(e, [&] { return e.FindNext(); }), "6:ab");
+    EXPECT_EQ(hit(e, [&] { return e.FindNext(); }), "none");
+    EXPECT_EQ(e.GetSelStart(), 6);  // a failed search moves nothing
+    EXPECT_EQ(hit(e, [&] { return e.FindPrev(); }), "0:ab");
+    EXPECT_EQ(hit(e, [&] { return e.FindPrev(); }), "none");
+    e.SetExSearchOptions({});
+    EXPECT_EQ(hit(e, [&] { return e.FindNext(); }), "3:AB");
+}
+
+TEST(EditorSearch, OffsetsOfHitsCountShiftJisBytes) {
+    TEditorEx e;
+    e.Lines().SetText(sj("表示ｶﾅ表示"));
+    e.SetFindString(sj("表示"));
+    e.SetSelStart(2);
+    EXPECT_EQ(hit(e, [&] { return e.FindNext(); }), "6:" + sj("表示").toStdString());
+}
+
+TEST(EditorSearch, WholeWordRegexpAndFuzzy) {
+    TEditorEx e;
+    e.Lines().SetText(sj("int x; integer ｲﾝﾄ\r\nfoo bar"));
+    e.SetFindString("int");
+    e.SetExSearchOptions({O::WholeWord});
+    e.SetSelStart(1);
+    EXPECT_EQ(hit(e, [&] { return e.FindNext(); }), "none");
+    e.SetFindString(sj("いんと"));
+    e.SetExSearchOptions({O::Fuzzy});
+    EXPECT_EQ(hit(e, [&] { return e.FindNext(); }), "15:" + sj("ｲﾝﾄ").toStdString());
+    e.SetFindString("\\w+\\r\\nfoo");
+    e.SetExSearchOptions({O::Regexp});
+    e.SetSelStart(0);
+    EXPECT_EQ(hit(e, [&] { return e.Find(); }), "15:" + sj("ｲﾝﾄ\r\nfoo").toStdString());
+    e.SetFindString("(");
+    EXPECT_FALSE(e.Find());
+}
+
+TEST(EditorSearch, ReplaceAllIsOneUndoStep) {
+    TEditorEx e;
+    e.Lines().SetText(sj("a=1\r\nb=2\r\n表=3"));
+    e.SetFindString("(\\S+)=(\\d)");
+    e.SetExSearchOptions({O::Regexp});
+    EXPECT_EQ(e.ReplaceAll(sj("\\2は$1"), false), 3);
+    EXPECT_EQ(e.Lines().Text(), sj("1はa\r\n2はb\r\n3は表"));
+    e.Undo();
+    EXPECT_EQ(e.Lines().Text(), sj("a=1\r\nb=2\r\n表=3"));
+    e.SetFindString("\\r\\n");
+    EXPECT_EQ(e.ReplaceAll(", ", false), 2);
+    EXPECT_EQ(e.Lines().Count(), 1);
+    e.SetFindString("nothing");
+    e.SetExSearchOptions({});
+    EXPECT_EQ(e.ReplaceAll("x", false), 0);
+}
+
+TEST(EditorSearch, VisibleHitsAreMarked) {
+    TEditorEx e;
+    e.resize(500, 300);
+    e.show();
+    e.Lines().SetText("one two one");
+    e.SetFindString("one");
+    auto* v = e.Scintilla();
+    auto marked = [&](long pos) { return v->SendScintilla(QsciScintillaBase::SCI_INDICATORVALUEAT, 8UL, pos) != 0; };
+    EXPECT_TRUE(marked(0));
+    EXPECT_FALSE(marked(4));
+    EXPECT_TRUE(marked(8));
+    e.SetFindString("");
+    EXPECT_FALSE(marked(0));
+}

@@ -1,0 +1,187 @@
+// The text of TEditorEx: loading, saving, lines, Shift-JIS offsets and
+// columns, and the line table under edits.
+#include "components/editorex.h"
+#include "platform/cp932.h"
+#include "platform/fileerror.h"
+#include "tests/components/sjis.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// Shift-JIS offset of every caret position, computed the slow way.
+void expectOffsetsMatchText(TEditorEx& e) {
+    const QByteArray text = e.Lines().Text();
+    ASSERT_EQ(e.TextLength(), text.size());
+    // Walk the text character by character; each boundary is an offset.
+    qsizetype at = 0;
+    while (at <= text.size()) {
+        e.SetSelStart(at);
+        ASSERT_EQ(e.GetSelStart(), at);
+        if (at == text.size()) break;
+        at += (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ? 2 : cp932::charLength(text, at);
+    }
+}
+
+}  // namespace
+
+TEST(EditorText, FileRoundTripKeepsEveryByte) {
+    QTemporaryDir dir;
+    const QString in = dir.filePath("in.lum");
+    const QString out = dir.filePath("out.lum");
+    QByteArray bytes = sj("行1 表示\r\n") + QByteArray("a\0b\r\n", 5) + QByteArray("\x87\x90\xED\x40\x85\x40\xA0\xFD\r\n") +
+                       sj("最後の行");
+    writeFile(in, bytes);
+    TEditorEx e;
+    e.Lines().LoadFromFile(in);
+    EXPECT_FALSE(e.Modified());
+    EXPECT_EQ(e.Lines().Count(), 4);
+    EXPECT_EQ(e.Lines()[1], QByteArray("a\0b", 3));
+    EXPECT_EQ(e.Lines()[3], sj("最後の行"));
+    e.Lines().SaveToFile(out);
+    EXPECT_EQ(readFile(out), bytes);
+    EXPECT_FALSE(e.CanUndo());
+}
+
+TEST(EditorText, LoneLineEndsBecomeCrLf) {
+    TEditorEx e;
+    e.Lines().SetText("a\nb\rc\r\nd\n");
+    EXPECT_EQ(e.Lines().Text(), "a\r\nb\r\nc\r\nd\r\n");
+    EXPECT_EQ(e.Lines().Count(), 5);
+}
+
+TEST(EditorText, SaveFailureNamesTheFile) {
+    TEditorEx e;
+    e.Lines().SetText("x");
+    try {
+        e.Lines().SaveToFile("/nonexistent-folder/x.lum");
+        FAIL() << "saving into a missing folder must fail";
+    } catch (const FileError& error) {
+        EXPECT_TRUE(error.message().contains("/nonexistent-folder/x.lum"));
+    }
+}
+
+TEST(EditorText, OffsetsAndColumnsCountShiftJisBytes) {
+    TEditorEx e;
+    e.Lines().SetText(sj("aあｶ表\r\nxyz"));
+    e.SetSelStart(6);  // after 表
+    EXPECT_EQ(e.Row(), 0);
+    EXPECT_EQ(e.Col(), 6);
+    e.SetSelStart(8);
+    EXPECT_EQ(e.Row(), 1);
+    EXPECT_EQ(e.Col(), 0);
+    // Inside a double-byte character or between CR and LF: the start.
+    e.SetSelStart(2);
+    EXPECT_EQ(e.GetSelStart(), 1);
+    e.SetSelStart(7);
+    EXPECT_EQ(e.GetSelStart(), 6);
+    EXPECT_EQ(e.TextLength(), 11);
+}
+
+TEST(EditorText, SelectionLengthTakesWholeCharacters) {
+    TEditorEx e;
+    e.Lines().SetText(sj("表a\r\nb"));
+    e.SetSelStart(0);
+    e.SetSelLength(1);
+    EXPECT_EQ(e.GetSelText(), sj("表"));
+    EXPECT_EQ(e.GetSelLength(), 2);
+    e.SetSelStart(3);
+    e.SetSelLength(1);
+    EXPECT_EQ(e.GetSelText(), "\r\n");
+    e.SetSelStart(2);
+    e.SetSelLength(100);
+    EXPECT_EQ(e.GetSelText(), sj("a\r\nb"));
+}
+
+TEST(EditorText, RowAndColumnMoves) {
+    TEditorEx e;
+    e.Lines().SetText(sj("abcdef\r\n表示\r\nxy"));
+    e.SetRow(0);
+    e.SetCol(4);
+    e.SetRow(1);
+    EXPECT_EQ(e.Col(), 4);  // the column is kept where the row allows it
+    e.SetCol(0);
+    e.SetCol(1);
+    EXPECT_EQ(e.Col(), 2);  // moving right passes the whole character
+    e.SetCol(3);
+    EXPECT_EQ(e.Col(), 4);
+    e.SetCol(3);
+    EXPECT_EQ(e.Col(), 2);  // moving left stops at its start
+    e.SetRow(99);
+    EXPECT_EQ(e.Row(), 2);
+    e.SetCol(5);  // beyond the line end: the free caret goes there
+    EXPECT_EQ(e.Col(), 5);
+    TEditorExProp fixed;
+    fixed.Caret.FreeCaret = false;
+    e.ApplyProp(fixed);
+    e.SetCol(5);
+    EXPECT_EQ(e.Col(), 2);
+}
+
+TEST(EditorText, SelTextReplacesAndInserts) {
+    TEditorEx e;
+    e.Lines().SetText(sj("前後"));
+    e.SetSelStart(2);
+    e.SetSelText(sj("中\n"));
+    EXPECT_EQ(e.Lines().Text(), sj("前中\r\n後"));
+    EXPECT_EQ(e.GetSelStart(), 6);
+    e.SetSelStart(0);
+    e.SetSelLength(2);
+    e.SetSelText(QByteArray("\0", 1));
+    EXPECT_EQ(e.Lines().Text(), QByteArray("\0", 1) + sj("中\r\n後"));
+}
+
+TEST(EditorText, LineTableFollowsRandomEdits) {
+    TEditorEx e;
+    e.Lines().SetText(sj("表示 ｶﾅ abc\r\n二行目\r\n\r\nend"));
+    std::mt19937 rng(3);
+    const char* pieces[] = {"x", "表", "ｶ", "\r\n", "a\r\nb", "漢字\r\n\r\n", ""};
+    for (int step = 0; step < 200; ++step) {
+        const qsizetype length = e.TextLength();
+        e.SetSelStart(qsizetype(rng() % (length + 1)));
+        e.SetSelLength(qsizetype(rng() % 6));
+        if (step % 7 == 0) {
+            e.Undo();
+        } else {
+            e.SetSelText(sj(pieces[rng() % std::size(pieces)]));
+        }
+    }
+    expectOffsetsMatchText(e);
+    // Typing through the widget goes the same way.
+    e.Scintilla()->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 0L);
+    e.Scintilla()->SendScintilla(QsciScintillaBase::SCI_ADDTEXT, 3UL, "\xE8\xA1\xA8");  // 表
+    expectOffsetsMatchText(e);
+}
+
+TEST(EditorText, ModifiedIsSetByEditsAndClearedByTheProgram) {
+    TEditorEx e;
+    int changes = 0;
+    QObject::connect(&e, &TEditorEx::changed, [&] { ++changes; });
+    e.Lines().SetText("abc");
+    EXPECT_TRUE(e.Modified());
+    EXPECT_GT(changes, 0);
+    e.SetModified(false);
+    EXPECT_FALSE(e.Modified());
+    e.Undo();
+    EXPECT_TRUE(e.Modified());
+    e.SetModified(false);
+    e.SetModified(true);
+    EXPECT_TRUE(e.Modified());
+}
