@@ -1,6 +1,7 @@
 #include "macro/engine/ppa_expressions.h"
 
 #include <cstring>
+#include <optional>
 
 #include "macro/engine/ppa_calls.h"
 #include "macro/engine/ppa_host.h"
@@ -106,7 +107,7 @@ std::unique_ptr<const Base> unary(Ptr operand, Fn fn) {
 
 std::int64_t truth(bool b) { return b ? -1 : 0; }
 
-std::int64_t applyInt(BinaryOp op, std::int64_t a, std::int64_t b, const std::string& opText) {
+inline std::int64_t applyInt(BinaryOp op, std::int64_t a, std::int64_t b, const std::string& opText) {
     switch (op) {
         case BinaryOp::Equal:
             return truth(a == b);
@@ -214,16 +215,85 @@ struct IntChain final : IntExpr {
     std::vector<Link<IntExprPtr>> links;
 };
 
-// The commonest shape, one operator between two operands, without the loop.
-struct IntBinary final : IntExpr {
-    IntBinary(IntExprPtr l, Link<IntExprPtr> r) : left(std::move(l)), right(std::move(r)) {}
+// One operator between two operands, the operator fixed at compile time and
+// plain variables and constants read directly: the commonest shapes, made
+// cheap because loops evaluate them over and over.
+template <BinaryOp Op>
+struct IntVarConst final : IntExpr {
+    IntVarConst(const VariableEntry& l, std::int64_t r, std::string t)
+        : left(l), right(r), opText(std::move(t)) {}
+    std::int64_t eval(Runtime&) const override { return applyInt(Op, left.IntValue, right, opText); }
+    const VariableEntry& left;
+    std::int64_t right;
+    std::string opText;
+};
+
+template <BinaryOp Op>
+struct IntVarVar final : IntExpr {
+    IntVarVar(const VariableEntry& l, const VariableEntry& r, std::string t)
+        : left(l), right(r), opText(std::move(t)) {}
+    std::int64_t eval(Runtime&) const override { return applyInt(Op, left.IntValue, right.IntValue, opText); }
+    const VariableEntry& left;
+    const VariableEntry& right;
+    std::string opText;
+};
+
+template <BinaryOp Op>
+struct IntAnyConst final : IntExpr {
+    IntAnyConst(IntExprPtr l, std::int64_t r, std::string t)
+        : left(std::move(l)), right(r), opText(std::move(t)) {}
+    std::int64_t eval(Runtime& rt) const override { return applyInt(Op, left->eval(rt), right, opText); }
+    IntExprPtr left;
+    std::int64_t right;
+    std::string opText;
+};
+
+template <BinaryOp Op>
+struct IntAnyAny final : IntExpr {
+    IntAnyAny(IntExprPtr l, IntExprPtr r, std::string t)
+        : left(std::move(l)), right(std::move(r)), opText(std::move(t)) {}
     std::int64_t eval(Runtime& rt) const override {
         const std::int64_t a = left->eval(rt);
-        return applyInt(right.op, a, right.operand->eval(rt), right.opText);
+        return applyInt(Op, a, right->eval(rt), opText);
     }
     IntExprPtr left;
-    Link<IntExprPtr> right;
+    IntExprPtr right;
+    std::string opText;
 };
+
+template <template <BinaryOp> class Node, typename... Args>
+IntExprPtr makeForOp(BinaryOp op, Args&&... args) {
+    switch (op) {
+#define PPA_NODE(o)   \
+    case BinaryOp::o: \
+        return std::make_unique<Node<BinaryOp::o>>(std::forward<Args>(args)...);
+        PPA_NODE(Equal)
+        PPA_NODE(NotEqual)
+        PPA_NODE(Less) PPA_NODE(LessEqual) PPA_NODE(Greater) PPA_NODE(GreaterEqual) PPA_NODE(Add)
+            PPA_NODE(Subtract) PPA_NODE(Or) PPA_NODE(Xor) PPA_NODE(Multiply) PPA_NODE(Div) PPA_NODE(Mod)
+                PPA_NODE(And) PPA_NODE(Shl) PPA_NODE(Shr) PPA_NODE(Divide)
+#undef PPA_NODE
+    }
+    return nullptr;
+}
+
+const VariableEntry* plainVariable(const IntExpr& e) {
+    const auto* v = dynamic_cast<const IntVariable*>(&e);
+    return v ? &v->variable : nullptr;
+}
+
+IntExprPtr intBinary(IntExprPtr left, Link<IntExprPtr> right) {
+    const std::optional<std::int64_t> constant = intConstantValue(*right.operand);
+    const VariableEntry* leftVariable = plainVariable(*left);
+    if (leftVariable && constant)
+        return makeForOp<IntVarConst>(right.op, *leftVariable, *constant, std::move(right.opText));
+    if (constant)
+        return makeForOp<IntAnyConst>(right.op, std::move(left), *constant, std::move(right.opText));
+    const VariableEntry* rightVariable = plainVariable(*right.operand);
+    if (leftVariable && rightVariable)
+        return makeForOp<IntVarVar>(right.op, *leftVariable, *rightVariable, std::move(right.opText));
+    return makeForOp<IntAnyAny>(right.op, std::move(left), std::move(right.operand), std::move(right.opText));
+}
 
 struct RealChain final : RealExpr {
     RealChain(RealExprPtr f, std::vector<Link<RealExprPtr>> l) : first(std::move(f)), links(std::move(l)) {}
@@ -336,9 +406,17 @@ StrExprPtr strThenRaise(StrExprPtr operand, DeferredError error) {
 }
 
 IntExprPtr intChain(IntExprPtr first, std::vector<Link<IntExprPtr>> links) {
-    if (links.empty()) return first;
-    if (links.size() == 1) return std::make_unique<IntBinary>(std::move(first), std::move(links.front()));
-    return std::make_unique<IntChain>(std::move(first), std::move(links));
+    // Short runs become nested binary nodes; a long run stays one loop so
+    // that evaluating it never recurses deeply.
+    if (links.size() > 8) return std::make_unique<IntChain>(std::move(first), std::move(links));
+    for (auto& link : links) first = intBinary(std::move(first), std::move(link));
+    return first;
+}
+
+std::optional<std::int64_t> intConstantValue(const IntExpr& e) {
+    const auto* c = dynamic_cast<const Constant<IntExpr, std::int64_t>*>(&e);
+    if (!c) return std::nullopt;
+    return c->value;
 }
 RealExprPtr realChain(RealExprPtr first, std::vector<Link<RealExprPtr>> links) {
     if (links.empty()) return first;

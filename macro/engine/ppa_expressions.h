@@ -5,6 +5,7 @@
 // the text becomes an error node that raises when evaluation reaches it.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -101,5 +102,8 @@ RealExprPtr realChain(RealExprPtr first, std::vector<Link<RealExprPtr>> links);
 // Comparisons of strings yield "-1" or "0".
 StrExprPtr strCompareChain(StrExprPtr first, std::vector<Link<StrExprPtr>> links);
 StrExprPtr strConcat(std::vector<StrExprPtr> parts);
+
+// The value of a constant node; nothing for any other node.
+std::optional<std::int64_t> intConstantValue(const IntExpr& expression);
 
 }  // namespace ppa

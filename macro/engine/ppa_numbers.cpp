@@ -145,17 +145,7 @@ std::string floatToStr(double value) {
     return out;
 }
 
-std::int64_t checkedDiv(std::int64_t a, std::int64_t b, std::string_view op) {
-    if (b == 0) raiseError(PPAMessage::DivisionByZero, op);
-    if (b == -1) return wrapNeg(a);  // -2^63 div -1 wraps to -2^63
-    return a / b;
-}
-
-std::int64_t checkedMod(std::int64_t a, std::int64_t b, std::string_view op) {
-    if (b == 0) raiseError(PPAMessage::DivisionByZero, op);
-    if (b == -1) return 0;
-    return a % b;
-}
+void raiseDivisionByZero(std::string_view op) { raiseError(PPAMessage::DivisionByZero, op); }
 
 double checkedReal(double result, std::string_view op) {
     if (!std::isfinite(result)) raiseError(PPAMessage::InvalidRealOperation, op);

@@ -43,8 +43,17 @@ inline std::int64_t shiftRight(std::int64_t a, std::int64_t n) {
     return static_cast<std::int64_t>(static_cast<std::uint64_t>(a) >> (n & 63));
 }
 // Raise on a zero divisor (`op` names the operator in the message).
-std::int64_t checkedDiv(std::int64_t a, std::int64_t b, std::string_view op);
-std::int64_t checkedMod(std::int64_t a, std::int64_t b, std::string_view op);
+[[noreturn]] void raiseDivisionByZero(std::string_view op);
+inline std::int64_t checkedDiv(std::int64_t a, std::int64_t b, std::string_view op) {
+    if (b == 0) raiseDivisionByZero(op);
+    if (b == -1) return wrapNeg(a);  // -2^63 div -1 wraps to -2^63
+    return a / b;
+}
+inline std::int64_t checkedMod(std::int64_t a, std::int64_t b, std::string_view op) {
+    if (b == 0) raiseDivisionByZero(op);
+    if (b == -1) return 0;
+    return a % b;
+}
 
 // Real results: a division by zero, an overflow or an invalid operation raises.
 double checkedReal(double result, std::string_view op);

@@ -48,6 +48,10 @@ struct Runtime {
     void countStep() {
         if (++steps > limits.maxSteps && limits.maxSteps != 0) raiseError(PPAMessage::StepLimitExceeded);
     }
+    // The do-nothing environment is not called at all: lists run often.
+    void processMessages() {
+        if (environment != &defaultEnvironment) environment->ProcessMessages();
+    }
     void checkLength(std::size_t length) const {
         if (length > limits.maxStringLength) raiseError(PPAMessage::StringTooLong);
     }
@@ -56,9 +60,11 @@ struct Runtime {
 // Counts one level of statement nesting for as long as it lives.
 class StatementDepthGuard {
 public:
-    StatementDepthGuard(Runtime& rt, std::string_view firstToken) : rt_(rt) {
+    // `firstToken` names the list in the message; asked for only then.
+    template <typename FirstToken>
+    StatementDepthGuard(Runtime& rt, FirstToken firstToken) : rt_(rt) {
         if (rt_.statementDepth >= rt_.limits.maxStatementDepth)
-            raiseError(PPAMessage::NestingTooDeep, firstToken);
+            raiseError(PPAMessage::NestingTooDeep, firstToken());
         ++rt_.statementDepth;
     }
     ~StatementDepthGuard() { --rt_.statementDepth; }

@@ -202,11 +202,11 @@ std::vector<LabelItem> StatementReader::labels(Span span) const {
     auto addItem = [&](Span item) {
         for (std::uint32_t i = item.begin; i < item.end; ++i) {
             if (program_.token(i).word != Word::Range) continue;
-            items.push_back({expressions_.wholeInteger(program_, {item.begin, i}),
-                             expressions_.wholeInteger(program_, {i + 1, item.end})});
+            items.emplace_back(expressions_.wholeInteger(program_, {item.begin, i}),
+                               expressions_.wholeInteger(program_, {i + 1, item.end}));
             return;
         }
-        items.push_back({expressions_.wholeInteger(program_, item), nullptr});
+        items.emplace_back(expressions_.wholeInteger(program_, item), nullptr);
     };
     int parens = 0;
     std::uint32_t start = span.begin;

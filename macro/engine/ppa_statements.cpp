@@ -27,7 +27,6 @@ struct AssignInt final : Statement {
     void run(Runtime& rt) const override {
         const std::int64_t v = value->eval(rt);
         variable.IntValue = v;
-        variable.RealValue = static_cast<double>(v);
         if (variable.Object) notifyObjectWrite(rt, variable);
     }
     VariableEntry& variable;
@@ -125,7 +124,6 @@ struct ForStatement final : Statement {
         std::int64_t value = start;
         for (std::int64_t k = 0; k < count && !(rt.pending & StopRequested); ++k, value += step) {
             variable.IntValue = value;
-            variable.RealValue = static_cast<double>(value);
             rt.pending &= ~ContinuePending;
             parts.body->run(rt);
             if (rt.pending & kEndsLoop) break;
@@ -137,6 +135,10 @@ struct ForStatement final : Statement {
 
 bool matches(Runtime& rt, const std::vector<LabelItem>& labels, std::int64_t selector) {
     for (const LabelItem& item : labels) {
+        if (item.constant) {
+            if (item.lowValue <= selector && selector <= item.highValue) return true;
+            continue;
+        }
         const std::int64_t low = item.low->eval(rt);
         const std::int64_t high = item.high ? item.high->eval(rt) : low;
         if (low <= selector && selector <= high) return true;
@@ -164,10 +166,19 @@ struct CaseStatement final : Statement {
 
 }  // namespace
 
+LabelItem::LabelItem(IntExprPtr l, IntExprPtr h) : low(std::move(l)), high(std::move(h)) {
+    const std::optional<std::int64_t> lowConstant = intConstantValue(*low);
+    const std::optional<std::int64_t> highConstant = high ? intConstantValue(*high) : lowConstant;
+    constant = lowConstant && highConstant;
+    lowValue = lowConstant.value_or(0);
+    highValue = highConstant.value_or(0);
+}
+
 void StatementList::run(Runtime& rt) const {
-    StatementDepthGuard guard(rt, span_.empty() ? std::string_view() : program_->text(span_.begin));
+    StatementDepthGuard guard(
+        rt, [this] { return span_.empty() ? std::string_view() : program_->text(span_.begin); });
     rt.countStep();
-    rt.environment->ProcessMessages();
+    rt.processMessages();
     if (!compiled_) {
         auto compiled = std::make_unique<Compiled>();
         compiled->pieces = splitStatements(*program_, span_);

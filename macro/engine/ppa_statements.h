@@ -37,8 +37,13 @@ private:
 };
 
 struct LabelItem {
+    LabelItem(IntExprPtr low, IntExprPtr high);
     IntExprPtr low;
     IntExprPtr high;  // null for a single value
+    // Literal labels, the usual case, are compared without evaluation.
+    bool constant = false;
+    std::int64_t lowValue = 0;
+    std::int64_t highValue = 0;
 };
 
 struct CaseBranch {
