@@ -1,0 +1,322 @@
+// The document tabs: creating, finding, opening, reloading and saving
+// documents, and the modified mark on their captions.
+//
+// A file is always read whole before any tab, caption or name changes, and a
+// document is marked clean only after its save succeeded: a failure stops the
+// command with every document as it was.
+#include "app/dirlistbox.h"
+#include "app/mainunit.h"
+#include "app/tabcaption.h"
+#include "components/editorex.h"
+#include "platform/paths.h"
+#include "platform/prompt.h"
+
+#include <QFileInfo>
+#include <QMenu>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+const QString TMF::kSourceFilter =
+    "Lumiraソース(*.lum;*.Lumira)|*.lum;*.Lumira|Serithソース(*.srx;*.Serith)|*.srx;*.Serith|"
+    "テキストファイル(*.txt)|*.txt|対応している全てのファイル|*.lum;*.Lumira;*.srx;*.Serith;*.txt|"
+    "全て(*.*)|*.*";
+
+namespace {
+
+constexpr const char* kTagProperty = "Tag";
+
+int tagOf(const QObject* object) { return object ? object->property(kTagProperty).toInt() : -1; }
+
+QString folderOf(const QString& file) { return paths::withTrailingSeparator(paths::folderPart(file)); }
+
+}  // namespace
+
+// --- Pages -----------------------------------------------------------------------
+
+QWidget* TMF::ActivePage() const { return EditorTabSheet->currentWidget(); }
+
+QString TMF::PageCaption(const QWidget* sheet) const {
+    const int index = EditorTabSheet->indexOf(const_cast<QWidget*>(sheet));
+    if (index < 0) return {};
+    return EditorTabSheet->tabText(index).replace("&&", "&");
+}
+
+void TMF::SetPageCaption(QWidget* sheet, const QString& caption) {
+    const int index = EditorTabSheet->indexOf(sheet);
+    if (index < 0) return;
+    EditorTabSheet->setTabText(index, QString(caption).replace("&", "&&"));
+}
+
+void TMF::setActivePage(QWidget* sheet) {
+    const bool before = settingPage_;
+    settingPage_ = true;
+    EditorTabSheet->setCurrentWidget(sheet);
+    settingPage_ = before;
+}
+
+void TMF::onPageChanged() {
+    if (settingPage_ || !ActivePage()) return;
+    runGuarded([this] { EditorTabSheetChange(); });
+}
+
+// --- Bookkeeping -------------------------------------------------------------------
+
+TDocTab* TMF::CreateDocTab() {
+    auto record = std::make_unique<TDocTab>();
+    auto* sheet = new QWidget;
+    sheet->setProperty(kTagProperty, PageTagCounter);
+    auto* column = new QVBoxLayout(sheet);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    {
+        const bool before = settingPage_;
+        settingPage_ = true;
+        EditorTabSheet->addTab(sheet, QString());
+        settingPage_ = before;
+    }
+
+    auto* editor = new TEditorEx(sheet);
+    editor->setProperty(kTagProperty, PageTagCounter);
+    editor->SetPopupMenu(Menus.PM);
+    column->addWidget(editor);
+    connect(editor, &TEditorEx::changed, this, [this] { runGuarded([this] { UpdateModifiedMark(); }); });
+
+    editor->Lines().Clear();
+    editor->SetModified(false);
+    EditProp.AssignTo(*editor);
+    setActivePage(sheet);
+    ++PageTagCounter;
+
+    record->Editor = editor;
+    record->Sheet = sheet;
+    TDocTab* created = record.get();
+    DocTabs.push_back(std::move(record));
+    CurDocTab = created;
+    return created;
+}
+
+int TMF::DocIndexOfPage(const QWidget* sheet) const {
+    for (std::size_t i = 0; i < DocTabs.size(); ++i)
+        if (DocTabs[i]->Sheet == sheet) return int(i);
+    return -1;
+}
+
+int TMF::ActiveDocIndex() const { return qMax(0, DocIndexOfPage(ActivePage())); }
+
+int TMF::DocNameIndex(const QString& name) const {
+    for (int i = 0; i < Settings.DocNames.size(); ++i)
+        if (Settings.DocNames[i].compare(name, Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
+TDocTab* TMF::docOfEditor(const TEditorEx* editor, int* index) const {
+    for (std::size_t i = 0; i < DocTabs.size(); ++i) {
+        if (DocTabs[i]->Editor != editor) continue;
+        if (index) *index = int(i);
+        return DocTabs[i].get();
+    }
+    if (index) *index = -1;
+    return nullptr;
+}
+
+void TMF::ActivateDocument(const QString& name) {
+    const int i = DocNameIndex(name);
+    if (i < 0) return;
+    setActivePage(DocTabs[i]->Sheet);
+    EditorTabSheetChange();
+}
+
+void TMF::EditorTabSheetChange() {
+    QWidget* page = ActivePage();
+    CurCaption = withoutModifiedMark(PageCaption(page));
+    for (const auto& doc : DocTabs) {
+        if (tagOf(doc->Editor) != tagOf(page)) continue;
+        CurDocTab = doc.get();
+        CurEditor = doc->Editor;
+        break;
+    }
+    SetMainTitle(Settings.DocNames.value(ActiveDocIndex()));
+    ReTextUpdate();
+}
+
+// --- New and open ------------------------------------------------------------------
+
+void TMF::createUntitledDocument() {
+    CurEditor = CreateDocTab()->Editor;
+    ++UntitledCount;
+    const QString caption = untitledCaption(UntitledCount);
+    SetPageCaption(CurDocTab->Sheet, caption);
+    CurCaption = caption;
+    SetMainTitle(CurCaption);
+    Settings.DocNames.append(QString());
+    ReTextUpdate();
+}
+
+void TMF::NewTextExecute() {
+    const int untitled = Settings.DocNames.indexOf(QString());
+    if (untitled >= 0 && !DocTabs[untitled]->Editor->Modified()) {
+        ActivateDocument(QString());
+        return;
+    }
+    createUntitledDocument();
+}
+
+void TMF::OpenTextExecute() {
+    FileDialogRequest request;
+    request.owner = this;
+    request.filter = kSourceFilter;
+    request.filterIndex = 4;
+    request.initialFolder = DirList->Directory();
+    request.defaultExtension = "lum";
+    request.multiSelect = true;
+    for (const QString& file : prompts().chooseOpenFiles(request)) OpenDocument(file, true);
+}
+
+void TMF::OpenDocument(const QString& name, bool updateFolder) {
+    if (name.isEmpty() || !QFileInfo(name).isFile()) return;
+
+    // A file already open is brought to front, never loaded a second time,
+    // also when an untitled tab could take it.
+    if (DocNameIndex(name) >= 0) {
+        prompts().inform("開く", name + " はすでに開かれています", mb::IconAsterisk, this);
+        ActivateDocument(name);
+        SetMainTitle(name);
+        return;
+    }
+
+    // The file is loaded before the document takes its name, so a file that
+    // cannot be read leaves every tab and name as it was.
+    const int untitled = Settings.DocNames.indexOf(QString());
+    if (untitled >= 0 && !DocTabs[untitled]->Editor->Modified()) {
+        TDocTab* doc = DocTabs[untitled].get();
+        doc->Editor->Lines().LoadFromFile(name);
+        setActivePage(doc->Sheet);
+        EditorTabSheetChange();
+        SetPageCaption(doc->Sheet, paths::fileNamePart(name));
+        Settings.DocNames[untitled] = name;
+    } else {
+        QWidget* previousPage = ActivePage();
+        TDocTab* previousDoc = CurDocTab;
+        TDocTab* doc = CreateDocTab();
+        try {
+            doc->Editor->Lines().LoadFromFile(name);
+        } catch (...) {
+            discardLastDocTab(previousPage, previousDoc);
+            throw;
+        }
+        CurEditor = doc->Editor;
+        SetPageCaption(doc->Sheet, paths::fileNamePart(name));
+        Settings.DocNames.append(name);
+    }
+
+    CurCaption = PageCaption(ActivePage());
+    CurEditor->setFocus();
+    CurEditor->SetRow(0);
+    CurEditor->SetModified(false);
+    AddToHistory(name);
+    if (updateFolder) {
+        Settings.CurrentFolder = folderOf(name);
+        MoveFolderExplorer(Settings.CurrentFolder);
+    }
+    SetMainTitle(name);
+    ReTextUpdate();
+}
+
+void TMF::discardLastDocTab(QWidget* previousPage, TDocTab* previousDoc) {
+    std::unique_ptr<TDocTab> doc = std::move(DocTabs.back());
+    DocTabs.pop_back();
+    const bool before = settingPage_;
+    settingPage_ = true;
+    delete doc->Sheet;  // with its editor
+    if (previousPage) EditorTabSheet->setCurrentWidget(previousPage);
+    settingPage_ = before;
+    CurDocTab = previousDoc;
+}
+
+// --- Reload ------------------------------------------------------------------------
+
+void TMF::ReTextUpdate() {
+    ActionList1.ReText->setEnabled(!Settings.DocNames.value(ActiveDocIndex()).isEmpty());
+}
+
+void TMF::ReTextExecute() {
+    const QString name = Settings.DocNames.value(ActiveDocIndex());
+    if (name.isEmpty() || !CurEditor) return;
+    if (prompts().ask("確認", "本当に読み直してよいですか？", mb::YesNo, mb::IconQuestion, this) != IdYes)
+        return;
+    CurEditor->Lines().LoadFromFile(name);
+    CurEditor->SetModified(false);
+    SetPageCaption(ActivePage(), paths::fileNamePart(name));
+    CurCaption = PageCaption(ActivePage());
+}
+
+// --- Save ----------------------------------------------------------------------------
+
+void TMF::OverSaveTextExecute() {
+    const int index = DocIndexOfPage(ActivePage());
+    const QString name = index >= 0 ? Settings.DocNames.value(index) : QString();
+    if (name.isEmpty()) {
+        NewSaveTextExecute();
+        return;
+    }
+    CurEditor->Lines().SaveToFile(name);
+    CurEditor->SetModified(false);
+    SetPageCaption(ActivePage(), paths::fileNamePart(name));
+    Settings.CurrentFolder = folderOf(name);
+    MoveFolderExplorer(Settings.CurrentFolder);
+}
+
+void TMF::NewSaveTextExecute() { SaveDocumentAs(true); }
+
+bool TMF::SaveDocumentAs(bool updateFolder) {
+    int index = -1;
+    TDocTab* doc = docOfEditor(CurEditor, &index);
+    if (!doc) return false;
+
+    FileDialogRequest request;
+    request.owner = this;
+    request.filter = kSourceFilter;
+    request.filterIndex = 1;
+    request.initialFolder = DirList->Directory();
+    const QString name = prompts().chooseSaveFile(request);
+
+    bool saved = false;
+    if (!name.isEmpty()) {
+        CurEditor->Lines().SaveToFile(name);
+        CurEditor->SetModified(false);
+        SetPageCaption(doc->Sheet, paths::fileNamePart(name));
+        if (doc->Sheet == ActivePage()) {
+            CurCaption = PageCaption(doc->Sheet);
+            SetMainTitle(name);
+        }
+        Settings.DocNames[index] = name;
+        Settings.CurrentFolder = folderOf(name);
+        saved = true;
+    }
+    if (updateFolder) MoveFolderExplorer(Settings.CurrentFolder);
+    ReTextUpdate();
+    return saved;
+}
+
+void TMF::SaveDocumentTo(const QString& name, bool updateFolder) {
+    if (name.isEmpty()) {
+        SaveDocumentAs(updateFolder);
+        return;
+    }
+    TDocTab* doc = docOfEditor(CurEditor);
+    if (!doc) return;
+    CurEditor->Lines().SaveToFile(name);
+    CurEditor->SetModified(false);
+    SetPageCaption(doc->Sheet, paths::fileNamePart(name));
+    if (updateFolder) Settings.CurrentFolder = folderOf(name);
+}
+
+// --- Modified mark -------------------------------------------------------------------
+
+void TMF::UpdateModifiedMark() {
+    if (CurEditor && CurEditor->Modified()) SetPageCaption(ActivePage(), withModifiedMark(CurCaption));
+}
+
+void TMF::StripModifiedMark(QWidget* sheet) {
+    SetPageCaption(sheet, withoutModifiedMark(PageCaption(sheet)));
+}

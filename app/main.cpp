@@ -1,0 +1,3 @@
+#include "app/quodexmain.h"
+
+int main(int argc, char** argv) { return RunQuodex(argc, argv); }

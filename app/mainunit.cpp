@@ -1,0 +1,222 @@
+#include "app/mainunit.h"
+
+#include "app/dirlistbox.h"
+#include "app/handover.h"
+#include "app/statusbar.h"
+#include "components/editorex.h"
+#include "platform/appfolder.h"
+#include "platform/paths.h"
+#include "platform/prompt.h"
+#include "platform/singleinstance.h"
+#include "settings/menubar.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QMenu>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QToolBar>
+
+namespace {
+
+constexpr const char* kRegKey = "\\Software\\Telsor\\Quodex";
+constexpr const char* kMirrorProperty = "mirrors";
+
+// A title is shown literally; Qt would otherwise take "[*]" as the
+// placeholder of its modified mark.
+QString literalTitle(QString text) { return text.replace("[*]", "[*][*]"); }
+
+}  // namespace
+
+TMF::TMF(const QStringList& commandLine, QWidget* parent)
+    : QMainWindow(parent), commandLine_(commandLine) {
+    buildForm();
+    bindHandlers();
+    runSingleInstanceCheck();
+}
+
+TMF::~TMF() { freeDocuments(); }
+
+void TMF::runSingleInstanceCheck() {
+    secondInstance_ = false;
+    // Tests run side by side, each with a lock folder of its own.
+    const QString lockFolder = qEnvironmentVariable("QUODEX_LOCK_DIR");
+    instanceLock_ = std::make_unique<SingleInstanceLock>(kInstanceLockName, lockFolder);
+    if (!instanceLock_->otherInstanceRunning()) return;
+    setVisible(false);
+    secondInstance_ = true;
+    // A second instance never reports anything; the hand-over is its only effect.
+    try {
+        WriteHandoverFile(AppFolder(), commandLine_.value(1));
+    } catch (const std::exception& error) {
+        qWarning("%s", error.what());
+    }
+}
+
+// --- Handlers ------------------------------------------------------------------
+
+void TMF::on(QAction* action, void (TMF::*handler)()) {
+    connect(action, &QAction::triggered, this, [this, handler] { runGuarded([&] { (this->*handler)(); }); });
+    boundActions_.append(action);
+}
+
+void TMF::bindHandlers() {
+    TActionList& a = ActionList1;
+    on(a.Close1, &TMF::Close1Click);
+    on(a.show_stand, &TMF::show_standClick);
+    on(a.show_deb, &TMF::show_debClick);
+    on(a.show_kansu, &TMF::show_kansuClick);
+    on(a.show_find, &TMF::show_findClick);
+    on(a.show_help, &TMF::show_helpClick);
+    on(a.ActionVewM, &TMF::ActionVewMClick);
+    on(a.FolderExpM, &TMF::FolderExpMClick);
+    on(a.ShowLeftBarM, &TMF::ShowLeftBarMClick);
+    on(a.NewText, &TMF::NewTextExecute);
+    on(a.OpenText, &TMF::OpenTextExecute);
+    on(a.ReText, &TMF::ReTextExecute);
+    on(a.OverSaveText, &TMF::OverSaveTextExecute);
+    on(a.NewSaveText, &TMF::NewSaveTextExecute);
+    on(a.SaveAll, &TMF::SaveAllExecute);
+    on(a.CloseThisPage, &TMF::CloseThisPageClick);
+    a.ActionVewM->setChecked(true);
+    a.FolderExpM->setChecked(true);
+    a.ShowLeftBarM->setChecked(true);
+
+    connect(EditorTabSheet, &QTabWidget::currentChanged, this, [this] { onPageChanged(); });
+    connect(Menus.File1, &QMenu::aboutToShow, this, [this] { runGuarded([this] { FileClick(); }); });
+    connect(Menus.View1, &QMenu::aboutToShow, this, [this] { runGuarded([this] { View1Click(); }); });
+    connect(DirList, &TDirectoryListBox::changed, this, [this] { runGuarded([this] { DirListChange(); }); });
+    disableUnboundActions();
+}
+
+void TMF::disableUnboundActions() {
+    for (QAction* action : ActionList1.all()) {
+        if (boundActions_.contains(action)) continue;
+        if (action->property(kMirrorProperty).isValid()) continue;  // follows its action
+        action->setEnabled(false);
+    }
+}
+
+// --- Showing -----------------------------------------------------------------
+
+void TMF::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    runGuarded([this] { FormShow(); });
+}
+
+void TMF::FormShow() {
+    Settings.AppFolder = AppFolder();
+    // The application help is an HTML page in the program folder.
+    Settings.WinHelpFile = Settings.AppFolder + "Quodex.html";
+    Settings.RegKey = kRegKey;
+    TemplateFile = Settings.AppFolder + "KioroTemplate.qtf";
+    Settings.CurrentFolder = Settings.AppFolder;
+    LoadFileHistory();
+
+    createUntitledDocument();
+    EditProp.ReadReg(Settings.RegKey, "Editor", "Editor");
+    EditProp.AssignTo(*CurEditor);
+    CurEditor->setFocus();
+
+    // Tool tips already stay up for 10 seconds, the hint pause wanted here.
+    FormConstrainedResize();
+    LastWidth = width();
+
+    const QString argument = commandLine_.value(1);
+    if (!argument.isEmpty()) {
+        const QString file = QFileInfo(argument).absoluteFilePath();
+        // A file that cannot be read is reported; the start goes on.
+        runGuarded([&] { OpenDocument(file, true); });
+        Settings.CurrentFolder = paths::withTrailingSeparator(paths::folderPart(file));
+    }
+    MoveFolderExplorer(Settings.CurrentFolder);
+    for (int n = 0; n < 10; ++n) {
+        ActionList1.BookMarkMoveMenuButton[n]->setShortcut(QKeySequence(QString("Ctrl+%1").arg(n)));
+        ActionList1.BookMarkSetMenuButton[n]->setShortcut(QKeySequence(QString("Shift+Ctrl+%1").arg(n)));
+    }
+    ActionList1.ActionVew->trigger();
+}
+
+void TMF::SetMainTitle(const QString& text) { setWindowTitle(literalTitle("Quodex - " + text)); }
+
+int TMF::ContBarHeight() const { return MainPanel->geometry().top(); }
+
+// --- Resizing ------------------------------------------------------------------
+
+void TMF::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!shown_) return;  // the widths are taken when the window first shows
+    ContBarResize();
+    FormConstrainedResize();
+}
+
+void TMF::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (shown_) FormConstrainedResize();
+}
+
+void TMF::ContBarResize() {
+    if (width() > LastWidth)
+        PalettePanel->setFixedWidth(PalettePanel->minimumWidth() + width() - LastWidth);
+    LastWidth = width();
+}
+
+void TMF::FormConstrainedResize() {
+    if (isMaximized() || isMinimized()) return;
+    Settings.Left = x();
+    Settings.Top = y();
+    Settings.Width = width();
+    Settings.Height = height();
+}
+
+void TMF::StBResize() {
+    StB->SetPanelWidth(0, StB->width() - StB->PanelWidth(1) - StB->PanelWidth(2) - StB->PanelWidth(3));
+}
+
+// --- Folder explorer ---------------------------------------------------------
+
+void TMF::DirListChange() {
+    Settings.CurrentFolder = paths::withTrailingSeparator(DirList->Directory());
+    ActionList1.ActionVew->trigger();
+}
+
+void TMF::MoveFolderExplorer(const QString& folder) {
+    if (paths::withTrailingSeparator(DirList->Directory()) != folder) DirList->SetDirectory(folder);
+}
+
+// --- Closing -------------------------------------------------------------------
+
+void TMF::Close1Click() { close(); }
+
+bool TMF::FormClose() {
+    if (!QuerySaveAll()) return false;
+    EditProp.WriteReg(Settings.RegKey, "Editor", "Editor");
+    hide();
+    freeDocuments();
+    return true;
+}
+
+void TMF::freeDocuments() {
+    CurEditor = nullptr;
+    CurDocTab = nullptr;
+    const bool before = settingPage_;
+    settingPage_ = true;
+    for (auto& doc : DocTabs) delete doc->Sheet;  // with its editors
+    settingPage_ = before;
+    DocTabs.clear();
+    Settings.DocNames.clear();
+}
+
+void TMF::closeEvent(QCloseEvent* event) {
+    bool closing = false;
+    runGuarded([&] { closing = FormClose(); });
+    if (closing)
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,209 @@
+#pragma once
+// TMF, the editor's main window: the bars, the left panel with the action
+// viewer and the folder explorer, the document tabs and the status bar. It
+// owns every document and the settings record.
+//
+// The class is spread over a few source files, one concern each:
+//   mainunit.cpp    start, show, title, resizing, close
+//   mainform.cpp    the controls and how they are laid out
+//   viewtoggles.cpp the View menu's toggles of bars and panels
+//   documents.cpp   the document tabs: new, open, reload, save, close
+//   saveprompts.cpp Save All, the exit prompt and closing a tab
+//   filehistory.cpp the file history and files dropped on the window
+#include "app/actionlist.h"
+#include "app/doctab.h"
+#include "app/mainmenu.h"
+#include "app/settingsrecord.h"
+#include "components/editorexprop.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QComboBox;
+class QSplitter;
+class QSplitterHandle;
+class QTabWidget;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+class SingleInstanceLock;
+class TDirectoryListBox;
+class TEditorEx;
+class TDriveComboBox;
+class TDropDst;
+class TMenuBar;
+class TOpenFileHistories;
+class TStatusBar;
+
+// The name of the lock that marks the running instance.
+inline constexpr const char* kInstanceLockName = "Quodex_by_Moravel";
+
+class TMF : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Builds the window and runs the single-instance check: a second
+    // instance hands its first argument over and is never shown.
+    // `commandLine` is the program's, the program itself first.
+    explicit TMF(const QStringList& commandLine, QWidget* parent = nullptr);
+    ~TMF() override;
+
+    bool IsSecondInstance() const { return secondInstance_; }
+
+    // --- Controls (object names as the fields are named) -------------------
+    TMenuBar* MenuBar1 = nullptr;
+    QToolBar* Panel1 = nullptr;  // 簡易検索
+    QComboBox* MFFindComboBox = nullptr;
+    QToolBar* FileBar = nullptr;
+    QToolBar* HelpBar = nullptr;
+    QToolBar* FunctionPalet = nullptr;
+    QWidget* PalettePanel = nullptr;  // the palette's area inside its bar
+    QTabWidget* PC = nullptr;
+    QToolBar* ComBar = nullptr;
+    QToolBar* FindBar = nullptr;
+    QSplitter* MainPanel = nullptr;
+    QSplitter* LeftPanel = nullptr;
+    QWidget* ActionViewPanel = nullptr;
+    QTreeWidget* Tree = nullptr;
+    QToolButton* RedrawButton = nullptr;
+    QSplitterHandle* Splitter2 = nullptr;
+    QWidget* FolderPanel = nullptr;
+    TDriveComboBox* DriveComboBox1 = nullptr;
+    TDirectoryListBox* DirList = nullptr;
+    QSplitterHandle* Splitter = nullptr;
+    QWidget* EditorPanel = nullptr;
+    QTabWidget* EditorTabSheet = nullptr;
+    TStatusBar* StB = nullptr;
+
+    TActionList ActionList1;
+    TMainMenus Menus;
+    TOpenFileHistories* OFH = nullptr;
+    TDropDst* DropDst1 = nullptr;
+
+    // --- State ---------------------------------------------------------------
+    TSettings Settings;
+    QString TemplateFile;
+    int LastWidth = 0;
+    bool AutoRefreshTree = true;
+    TEditorExProp EditProp;  // applied to every editor
+
+    // --- Documents ---------------------------------------------------------
+    // Parallel to Settings.DocNames: entry i of both is document i.
+    std::vector<std::unique_ptr<TDocTab>> DocTabs;
+    TEditorEx* CurEditor = nullptr;
+    TDocTab* CurDocTab = nullptr;
+    int PageTagCounter = 0;
+    int UntitledCount = 0;
+    QString CurCaption;  // the current tab's caption without the mark
+
+    // The filter of the open and save dialogs.
+    static const QString kSourceFilter;
+
+    TDocTab* CreateDocTab();
+    int DocIndexOfPage(const QWidget* sheet) const;
+    int ActiveDocIndex() const;
+    // The index of `name` in DocNames, letter case ignored; -1 when absent.
+    int DocNameIndex(const QString& name) const;
+    void ActivateDocument(const QString& name);
+    void EditorTabSheetChange();
+    void NewTextExecute();
+    void OpenTextExecute();
+    void OpenDocument(const QString& name, bool updateFolder);
+    void ReTextExecute();
+    void ReTextUpdate();
+    void OverSaveTextExecute();
+    void NewSaveTextExecute();
+    bool SaveDocumentAs(bool updateFolder);
+    void SaveDocumentTo(const QString& name, bool updateFolder);
+    void SaveAllExecute();
+    bool QuerySaveAll();
+    void CloseThisPageClick();
+    void UpdateModifiedMark();
+    void StripModifiedMark(QWidget* sheet);
+    // The file history OFH, stored in the section "Files".
+    void LoadFileHistory();
+    void AddToHistory(const QString& name);
+    void FileClick();  // the File menu opens
+    void OFHOpenFile(const QString& file);
+    void DropDst1FileDrop(const QStringList& files);
+
+    // Tab captions as the user reads them ("&" is not an access key here).
+    QString PageCaption(const QWidget* sheet) const;
+    void SetPageCaption(QWidget* sheet, const QString& caption);
+    QWidget* ActivePage() const;
+
+    // --- Window ------------------------------------------------------------
+    void FormShow();
+    void SetMainTitle(const QString& text);
+    // Height of the bar area above the main panel.
+    int ContBarHeight() const;
+
+    void ContBarResize();
+    void FormConstrainedResize();
+    void StBResize();
+
+    void Close1Click();
+    // The close request: false keeps the window open.
+    bool FormClose();
+
+    // --- View toggles --------------------------------------------------------
+    void show_standClick();
+    void show_debClick();
+    void show_kansuClick();
+    void show_findClick();
+    void show_helpClick();
+    void View1Click();  // the View menu opens
+    void ActionVewMClick();
+    void FolderExpMClick();
+    void ShowLeftBarMClick();
+
+    // --- Folder explorer ---------------------------------------------------
+    void DirListChange();
+    // Moves the folder explorer to `folder` unless it shows it already.
+    void MoveFolderExplorer(const QString& folder);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void buildForm();
+    void buildBars();
+    void buildMainPanel();
+    void buildStatusBar();
+    void buildFileSources();
+    QToolBar* addBar(const char* name, const QString& title);
+    void bindHandlers();
+    // Runs `handler` whenever `action` triggers, with any exception shown in
+    // the error box. Actions left without a handler are disabled.
+    void on(QAction* action, void (TMF::*handler)());
+    void disableUnboundActions();
+    void runSingleInstanceCheck();
+    void toggleBar(QToolBar* bar, QAction* check);
+    void showFolderPanel();
+    void hideFolderPanel();
+    // Makes `sheet` the active page without running the change handler,
+    // as setting the page in code does not count as the user's change.
+    void setActivePage(QWidget* sheet);
+    void onPageChanged();
+    TDocTab* docOfEditor(const TEditorEx* editor, int* index = nullptr) const;
+    // Asks caption-without-mark + `question` until the document is saved
+    // under a name or the user gives up; IdYes when saved, else IdNo or IdCancel.
+    int askUntilSavedAs(const QWidget* sheet, const QString& question);
+    // A new untitled document "新規 (n)", made current.
+    void createUntitledDocument();
+    // Takes back the CreateDocTab of a document whose file could not be read.
+    void discardLastDocTab(QWidget* previousPage, TDocTab* previousDoc);
+    void freeDocuments();
+
+    QStringList commandLine_;
+    bool secondInstance_ = false;
+    bool shown_ = false;
+    bool settingPage_ = false;
+    std::unique_ptr<SingleInstanceLock> instanceLock_;
+    QList<QAction*> boundActions_;
+};

@@ -1,0 +1,20 @@
+#include "app/quodexmain.h"
+
+#include "app/mainunit.h"
+#include "platform/prompt.h"
+
+#include <QApplication>
+
+int RunQuodex(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Quodex");
+    int status = 0;
+    const bool ended = runGuarded([&] {
+        TMF mainForm(QApplication::arguments());
+        // A second instance has handed its argument over and ends unseen.
+        if (mainForm.IsSecondInstance()) return;
+        mainForm.show();
+        status = QApplication::exec();
+    });
+    return ended ? status : 1;
+}
