@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <functional>
 
 namespace {
 
@@ -174,11 +173,21 @@ qsizetype TextSearcher::rawFind(QByteArrayView text, qsizetype from) const {
                                  std::size_t(needle_.size()));
         return hit ? static_cast<const char*>(hit) - text.data() : -1;
     }
-    const std::boyer_moore_horspool_searcher searcher(
-        needle_.begin(), needle_.end(), [](char c) { return std::hash<unsigned char>()(lowerByte(c)); },
-        [](char a, char b) { return lowerByte(a) == lowerByte(b); });
-    const auto it = std::search(text.begin() + from, text.end(), searcher);
-    return it == text.end() ? -1 : it - text.begin();
+    // Lower a block at a time and let memmem do the scanning; blocks overlap
+    // by the needle's length so no match is cut.
+    constexpr qsizetype kBlock = 64 * 1024;
+    const qsizetype overlap = needle_.size() - 1;
+    thread_local QByteArray folded;
+    for (qsizetype start = from; start + needle_.size() <= text.size(); start += kBlock) {
+        const qsizetype length = std::min(kBlock + overlap, text.size() - start);
+        folded.resize(length);
+        const char* in = text.data() + start;
+        char* out = folded.data();
+        for (qsizetype i = 0; i < length; ++i) out[i] = char(lowerByte(static_cast<unsigned char>(in[i])));
+        const void* hit = memmem(out, std::size_t(length), needle_.data(), std::size_t(needle_.size()));
+        if (hit) return start + (static_cast<const char*>(hit) - out);
+    }
+    return -1;
 }
 
 bool TextSearcher::wordBoundedBytes(QByteArrayView text, qsizetype start, qsizetype end) const {
