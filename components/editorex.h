@@ -186,6 +186,10 @@ public:
     const TEditorExProp& Prop() const { return prop_; }
     // The context menu shown on a right click instead of the built-in one.
     void SetPopupMenu(QMenu* menu);
+    // While set, the pointer over the text is a pointing hand (the program
+    // sets it over links from its mouse-move handler); otherwise the cursor
+    // set of the property set applies by area.
+    void SetLinkCursor(bool hand) { linkCursor_ = hand; }
 
     // The underlying widget, for tests and for drawing-related queries.
     QsciScintilla* Scintilla() const;
@@ -248,6 +252,7 @@ private:
     bool selectMatch(qsizetype start, qsizetype length);
     int tokenAt(qsizetype pos, qsizetype* tokenStart, qsizetype* tokenEnd) const;
     qsizetype posFromPoint(QPoint point) const;
+    Qt::CursorShape cursorAt(QPoint viewportPos) const;
 
     TEditorView* view_;
     TEditorLexer* lexer_;
@@ -265,5 +270,6 @@ private:
     quint64 hitVersion_ = 0;
     bool hitsValid_ = false;
     int underlineRow_ = -1;
+    bool linkCursor_ = false;
     int marginDigits_ = 0;
 };

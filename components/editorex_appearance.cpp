@@ -123,10 +123,24 @@ void TEditorEx::ApplyProp(const TEditorExProp& prop) {
     refreshHits();
 
     ruler_->setRuler(prop.Ruler, font);
+    ruler_->setCursor(Qt::CursorShape(prop.Caret.Cursors.TopMarginCursor));
     ruler_->setCaretColumn(Col());
 }
 
 void TEditorEx::SetPopupMenu(QMenu* menu) { view_->setPopupMenu(menu); }
+
+Qt::CursorShape TEditorEx::cursorAt(QPoint viewportPos) const {
+    const TEditorCursors& cursors = prop_.Caret.Cursors;
+    if (linkCursor_) return Qt::PointingHandCursor;
+    int textLeft = 0;
+    for (int m = 0; m < 5; ++m) textLeft += int(sci(B::SCI_GETMARGINWIDTHN, m));
+    if (viewportPos.x() < textLeft) return Qt::CursorShape(cursors.LeftMarginCursor);
+    const long pos = sci(B::SCI_POSITIONFROMPOINTCLOSE, viewportPos.x(), viewportPos.y());
+    const long start = sci(B::SCI_GETSELECTIONSTART);
+    const long end = sci(B::SCI_GETSELECTIONEND);
+    if (pos >= 0 && start < end && pos >= start && pos < end) return Qt::CursorShape(cursors.InSelCursor);
+    return Qt::CursorShape(cursors.DefaultCursor);
+}
 
 void TEditorEx::onUpdateUi(int /*updated*/) {
     refreshHits();

@@ -1,9 +1,11 @@
-// Persistence of TEditorExProp: every property is one value in the section,
-// named after its path below the set's name ("Editor.Font.Name"); lists are
-// stored as a count and numbered items.
+// Persistence of TEditorExProp: the whole set is one value (section, name)
+// holding a line per property, named by its path ("Font.Name=..."); lists
+// are a count and numbered items ("ReserveWordList.0=...").
 #include "components/editorexprop.h"
 
 #include "platform/regini.h"
+
+#include <QHash>
 
 namespace {
 
@@ -114,17 +116,60 @@ void visitBracket(Visitor& v, const QString& path, TEditorBracketItem& b) {
     visitStyles(v, path + ".ItemStyle", b.ItemStyle);
 }
 
+// The set travels as one value: a text of "path=value" lines, values with
+// backslash, CR and LF escaped. One value means one write to the store.
+QString escaped(const QString& value) {
+    QString out;
+    out.reserve(value.size());
+    for (const QChar c : value) {
+        if (c == u'\\') {
+            out += QStringLiteral("\\\\");
+        } else if (c == u'\n') {
+            out += QStringLiteral("\\n");
+        } else if (c == u'\r') {
+            out += QStringLiteral("\\r");
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString unescaped(QStringView value) {
+    QString out;
+    out.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i] != u'\\' || i + 1 == value.size()) {
+            out += value[i];
+            continue;
+        }
+        const QChar next = value[++i];
+        out += next == u'n' ? QChar(u'\n') : next == u'r' ? QChar(u'\r') : next;
+    }
+    return out;
+}
+
 class Reader {
 public:
-    Reader(const TRegIniFile& reg, const QString& section, const QString& name)
-        : reg_(reg), section_(section), prefix_(name + u'.') {}
+    explicit Reader(const QString& stored) {
+        for (QStringView line : QStringView(stored).split(u'\n')) {
+            const qsizetype eq = line.indexOf(u'=');
+            if (eq > 0) values_.insert(line.first(eq).toString(), unescaped(line.sliced(eq + 1)));
+        }
+    }
 
-    bool has(const QString& path) const { return reg_.ValueExists(section_, prefix_ + path); }
-    void text(const QString& path, QString& value) { value = reg_.ReadString(section_, prefix_ + path, value); }
-    void boolean(const QString& path, bool& value) { value = reg_.ReadBool(section_, prefix_ + path, value); }
+    void text(const QString& path, QString& value) {
+        if (const auto it = values_.constFind(path); it != values_.constEnd()) value = *it;
+    }
+    void boolean(const QString& path, bool& value) {
+        const QString read = values_.value(path);
+        if (read == u"1") value = true;
+        if (read == u"0") value = false;
+    }
     void integer(const QString& path, int& value, int low, int high) {
-        const int read = reg_.ReadInteger(section_, prefix_ + path, value);
-        if (read >= low && read <= high) value = read;
+        bool ok = false;
+        const int read = values_.value(path).toInt(&ok);
+        if (ok && read >= low && read <= high) value = read;
     }
     template <typename Enum>
     void enumeration(const QString& path, Enum& value, Enum last) {
@@ -133,7 +178,7 @@ public:
         value = Enum(n);
     }
     void color(const QString& path, QColor& value) {
-        const QColor read = QColor::fromString(reg_.ReadString(section_, prefix_ + path, QString()));
+        const QColor read = QColor::fromString(values_.value(path));
         if (read.isValid()) value = read;
     }
     // Items of a stored list, or -1 when the list is absent or damaged.
@@ -144,32 +189,31 @@ public:
     }
 
 private:
-    const TRegIniFile& reg_;
-    QString section_;
-    QString prefix_;
+    QHash<QString, QString> values_;
 };
 
 class Writer {
 public:
-    Writer(TRegIniFile& reg, const QString& section, const QString& name)
-        : reg_(reg), section_(section), prefix_(name + u'.') {}
-
-    void text(const QString& path, QString& value) { reg_.WriteString(section_, prefix_ + path, value); }
-    void boolean(const QString& path, bool& value) { reg_.WriteBool(section_, prefix_ + path, value); }
-    void integer(const QString& path, int& value, int, int) { reg_.WriteInteger(section_, prefix_ + path, value); }
+    void text(const QString& path, QString& value) { add(path, escaped(value)); }
+    void boolean(const QString& path, bool& value) { add(path, value ? QStringLiteral("1") : QStringLiteral("0")); }
+    void integer(const QString& path, int& value, int, int) { add(path, QString::number(value)); }
     template <typename Enum>
     void enumeration(const QString& path, Enum& value, Enum) {
-        reg_.WriteInteger(section_, prefix_ + path, int(value));
+        add(path, QString::number(int(value)));
     }
-    void color(const QString& path, QColor& value) {
-        reg_.WriteString(section_, prefix_ + path, value.name(QColor::HexRgb));
-    }
-    void count(const QString& path, qsizetype n) { reg_.WriteInteger(section_, prefix_ + path + ".Count", int(n)); }
+    void color(const QString& path, QColor& value) { add(path, value.name(QColor::HexRgb)); }
+    void count(const QString& path, qsizetype n) { add(path + ".Count", QString::number(n)); }
+
+    const QString& result() const { return out_; }
 
 private:
-    TRegIniFile& reg_;
-    QString section_;
-    QString prefix_;
+    void add(const QString& path, const QString& value) {
+        out_ += path;
+        out_ += u'=';
+        out_ += value;
+        out_ += u'\n';
+    }
+    QString out_;
 };
 
 QString itemPath(const char* list, int i) { return QStringLiteral("%1.%2").arg(QLatin1String(list)).arg(i); }
@@ -177,8 +221,7 @@ QString itemPath(const char* list, int i) { return QStringLiteral("%1.%2").arg(Q
 }  // namespace
 
 void TEditorExProp::ReadReg(const QString& key, const QString& section, const QString& name) {
-    const TRegIniFile reg(key);
-    Reader r(reg, section, name);
+    Reader r(TRegIniFile(key).ReadString(section, name, QString()));
     visitScalars(r, *this);
 
     const int words = r.count("ReserveWordList");
@@ -208,14 +251,8 @@ void TEditorExProp::ReadReg(const QString& key, const QString& section, const QS
 }
 
 void TEditorExProp::WriteReg(const QString& key, const QString& section, const QString& name) const {
-    TRegIniFile reg(key);
-    // Drop what an earlier, longer set left behind.
-    const QString prefix = name + u'.';
-    for (const QString& value : reg.ReadSection(section)) {
-        if (value.startsWith(prefix, Qt::CaseInsensitive)) reg.DeleteValue(section, value);
-    }
     TEditorExProp copy = *this;
-    Writer w(reg, section, name);
+    Writer w;
     visitScalars(w, copy);
     w.count("ReserveWordList", copy.ReserveWordList.size());
     for (int i = 0; i < copy.ReserveWordList.size(); ++i) w.text(itemPath("ReserveWordList", i), copy.ReserveWordList[i]);
@@ -223,4 +260,5 @@ void TEditorExProp::WriteReg(const QString& key, const QString& section, const Q
     for (int i = 0; i < copy.View.Brackets.Items.size(); ++i) {
         visitBracket(w, itemPath("View.Brackets", i), copy.View.Brackets.Items[i]);
     }
+    TRegIniFile(key).WriteString(section, name, w.result());
 }

@@ -81,9 +81,10 @@ void TEditorView::mouseMoveEvent(QMouseEvent* e) {
     if (boxMode_ && (e->buttons() & Qt::LeftButton)) {
         QMouseEvent boxed = withBoxModifier(*e);
         QsciScintilla::mouseMoveEvent(&boxed);
-        return;
+    } else {
+        QsciScintilla::mouseMoveEvent(e);
     }
-    QsciScintilla::mouseMoveEvent(e);
+    viewport()->setCursor(owner_.cursorAt(e->position().toPoint()));
 }
 
 void TEditorView::mouseDoubleClickEvent(QMouseEvent* e) {

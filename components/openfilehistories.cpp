@@ -6,7 +6,8 @@
 
 namespace {
 
-QString valueName(int i) { return QStringLiteral("File%1").arg(i); }
+// The list is one value, a path per line, so that storing it is one write.
+const QString kValue = QStringLiteral("Paths");
 
 // A menu caption shows "&" literally and takes its digit as the access key.
 QString caption(int i, const QString& path) {
@@ -40,12 +41,10 @@ void TOpenFileHistories::Add(const QString& path) {
 
 void TOpenFileHistories::ReadSection() {
     if (key_.isEmpty()) return;
-    const TRegIniFile reg(key_);
     QStringList read;
-    for (int i = 0; i < MaxFiles; ++i) {
-        const QString path = reg.ReadString(section_, valueName(i), QString());
+    for (const QString& path : TRegIniFile(key_).ReadString(section_, kValue, QString()).split(u'\n')) {
         const bool known = read.contains(path, Qt::CaseInsensitive);
-        if (!path.isEmpty() && !known) read.append(path);
+        if (!path.isEmpty() && !known && read.size() < MaxFiles) read.append(path);
     }
     files_ = read;
     rebuildMenu();
@@ -53,9 +52,7 @@ void TOpenFileHistories::ReadSection() {
 
 void TOpenFileHistories::WriteSection() const {
     if (key_.isEmpty()) return;
-    TRegIniFile reg(key_);
-    reg.EraseSection(section_);
-    for (int i = 0; i < files_.size(); ++i) reg.WriteString(section_, valueName(i), files_[i]);
+    TRegIniFile(key_).WriteString(section_, kValue, files_.join(u'\n'));
 }
 
 void TOpenFileHistories::rebuildMenu() {

@@ -211,4 +211,10 @@ TEST(EditorEdit, WheelAndMouseAreReported) {
     QTest::mouseDClick(vp, Qt::LeftButton, Qt::NoModifier, QPoint(60, 20));
     EXPECT_EQ(pressedAt, vp->mapTo(&e, QPoint(60, 20)));
     EXPECT_TRUE(twice);
+    // A link cursor asked for while the mouse moves is the one shown.
+    QObject::connect(&e, &TEditorEx::mouseMoved, [&](QPoint, Qt::MouseButtons, Qt::KeyboardModifiers) {
+        e.SetLinkCursor(true);
+    });
+    QTest::mouseMove(vp, QPoint(70, 20));
+    EXPECT_EQ(vp->cursor().shape(), Qt::PointingHandCursor);
 }
