@@ -1,7 +1,9 @@
 #include "settings/menubar.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QTimer>
 #include <QToolButton>
 #include <memory>
 
@@ -39,6 +41,7 @@ void TMenuBar::freeButtons() {
         BoundButton bound = buttons_.back();
         buttons_.pop_back();
         QObject::disconnect(bound.itemChanged);
+        if (QMenu* menu = bound.button->menu()) menu->removeEventFilter(this);
         // The tool bar's action owns the button and deletes it with itself.
         delete bound.slot;
     }
@@ -76,6 +79,10 @@ void TMenuBar::refreshButton(const BoundButton& bound) {
     if (!item) return;
     // The caption keeps its "&" so that Alt with the access key drops the menu.
     bound.button->setText(item->text());
+    if (bound.button->menu() != item->menu()) {
+        if (bound.button->menu()) bound.button->menu()->removeEventFilter(this);
+        if (item->menu()) item->menu()->installEventFilter(this);
+    }
     bound.button->setMenu(item->menu());
     bound.button->setEnabled(item->isEnabled());
     bound.slot->setVisible(item->isVisible());
@@ -84,4 +91,38 @@ void TMenuBar::refreshButton(const BoundButton& bound) {
 
 void TMenuBar::pressButton(const BoundButton& bound) {
     if (bound.item && !bound.item->menu()) bound.item->trigger();
+}
+
+bool TMenuBar::eventFilter(QObject* watched, QEvent* event) {
+    auto* menu = qobject_cast<QMenu*>(watched);
+    if (!menu || event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    // Right opens the highlighted item's own sub-menu when it has one.
+    const bool subMenuAhead = menu->activeAction() && menu->activeAction()->menu();
+    if (key == Qt::Key_Right && !subMenuAhead) {
+        dropNeighbour(menu, +1);
+        return true;
+    }
+    if (key == Qt::Key_Left) {
+        dropNeighbour(menu, -1);
+        return true;
+    }
+    return false;
+}
+
+void TMenuBar::dropNeighbour(QMenu* from, int step) {
+    int index = -1;
+    for (int i = 0; i < ButtonCount(); ++i)
+        if (buttons_[i].button->menu() == from) index = i;
+    if (index < 0 || ButtonCount() < 2) return;
+    // The neighbour drops once this menu has closed, so menus never nest.
+    QPointer<QToolButton> next;
+    for (int i = 1; i < ButtonCount() && !next; ++i) {
+        const int at = ((index + step * i) % ButtonCount() + ButtonCount()) % ButtonCount();
+        const BoundButton& candidate = buttons_[at];
+        if (candidate.button->menu() && candidate.button->isEnabled() && candidate.slot->isVisible())
+            next = candidate.button;
+    }
+    from->close();
+    if (next) QTimer::singleShot(0, next, [next] { next->showMenu(); });
 }

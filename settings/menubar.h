@@ -5,6 +5,8 @@
 // The main menu is a QMenu that is never shown itself: each of its actions is
 // one top-level item, and an item's sub-menu (QAction::menu()) drops down
 // from its button. An item without a sub-menu is triggered by its button.
+// As in a menu bar, Left and Right in a dropped menu move to the neighbouring
+// item's menu, and Alt with an item's access key drops its menu.
 #include <QPointer>
 #include <QToolBar>
 #include <vector>
@@ -32,6 +34,9 @@ public:
     int ButtonCount() const { return int(buttons_.size()); }
     QToolButton* Button(int index) const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct BoundButton {
         QAction* slot = nullptr;        // the tool bar's handle on the button
@@ -45,6 +50,8 @@ private:
     void bindButton(BoundButton& bound, QAction* item);
     void refreshButton(const BoundButton& bound);
     void pressButton(const BoundButton& bound);
+    // Drops the menu of the button `step` places from the one whose menu is `from`.
+    void dropNeighbour(QMenu* from, int step);
 
     QMenu* menu_ = nullptr;
     std::vector<BoundButton> buttons_;

@@ -323,6 +323,7 @@ TEST_F(DocumentsTest, TheExitPromptSavesNamedDocumentsAndClosesAfterNo) {
     EXPECT_EQ(filebytes::read(file), "1x");
     EXPECT_FALSE(mf.isVisible());
     EXPECT_TRUE(mf.DocTabs.empty());
+    EXPECT_TRUE(TRegIniFile("\\Software\\Telsor\\Quodex").SectionExists("Editor"));
 }
 
 TEST_F(DocumentsTest, AFailedSaveKeepsTheDocumentModifiedAndTheFileAsItWas) {

@@ -168,6 +168,14 @@ TEST_F(MainWindowTest, StatusPanelZeroTakesWhatTheOthersLeave) {
     EXPECT_EQ(mf.StB->PanelWidth(2), 85);
 }
 
+TEST_F(MainWindowTest, TheStatusBarShowsTheHintOfWhatIsUnderTheMouse) {
+    TMF& mf = showWindow();
+    mf.ActionList1.NewText->showStatusText(&mf);
+    EXPECT_EQ(mf.StB->PanelText(0), "新しいソースまたはテキストを作成します");
+    mf.StB->SetPanelText(3, "マクロ実行中");
+    EXPECT_EQ(mf.StB->PanelText(3), "マクロ実行中");
+}
+
 TEST_F(MainWindowTest, NormalBoundsFollowTheWindowUntilItIsMaximized) {
     TMF& mf = showWindow();
     mf.resize(700, 500);

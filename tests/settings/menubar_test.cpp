@@ -1,7 +1,11 @@
 #include "settings/menubar.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -96,6 +100,43 @@ TEST(TMenuBar, ButtonsFollowChangesOfTheirItems) {
 
     EXPECT_EQ(bar.Button(0)->text(), "マクロ(&N)");
     EXPECT_FALSE(bar.Button(0)->isEnabled());
+}
+
+}  // namespace
+
+namespace {
+
+// Presses `key` in whichever menu is open once the event loop runs.
+void pressInOpenMenu(int key) {
+    QTimer::singleShot(50, [key] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(popup, &press);
+        }
+    });
+}
+
+TEST(TMenuBar, LeftAndRightMoveToTheNeighbouringMenus) {
+    MainMenu mn({"A", "B", "C"});
+    TMenuBar bar;
+    bar.SetMenu(&mn.menu);
+    bar.show();
+    QStringList shown;
+    for (QMenu* sub : mn.subMenus)
+        QObject::connect(sub, &QMenu::aboutToShow, [&shown, sub] { shown << sub->title(); });
+
+    pressInOpenMenu(Qt::Key_Right);
+    QTimer::singleShot(150, [] { pressInOpenMenu(Qt::Key_Left); });
+    QTimer::singleShot(300, [] { pressInOpenMenu(Qt::Key_Left); });
+    QTimer::singleShot(450, [] {
+        if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    });
+    bar.Button(1)->showMenu();
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 700) QApplication::processEvents(QEventLoop::AllEvents, 20);
+
+    EXPECT_EQ(shown, QStringList({"B", "C", "B", "A"}));
 }
 
 }  // namespace
