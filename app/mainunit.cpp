@@ -124,7 +124,7 @@ void TMF::FormShow() {
     CurEditor->setFocus();
 
     // Tool tips already stay up for 10 seconds, the hint pause wanted here.
-    FormConstrainedResize();
+    recordNormalBounds();
     LastWidth = width();
 
     const QString argument = commandLine_.value(1);
@@ -167,7 +167,10 @@ void TMF::ContBarResize() {
 }
 
 void TMF::FormConstrainedResize() {
-    if (isMaximized() || isMinimized()) return;
+    if (!isMaximized() && !isMinimized()) recordNormalBounds();
+}
+
+void TMF::recordNormalBounds() {
     Settings.Left = x();
     Settings.Top = y();
     Settings.Width = width();

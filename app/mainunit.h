@@ -184,6 +184,7 @@ private:
     void disableUnboundActions();
     void runSingleInstanceCheck();
     void toggleBar(QToolBar* bar, QAction* check);
+    void recordNormalBounds();
     void showFolderPanel();
     void hideFolderPanel();
     // Makes `sheet` the active page without running the change handler,

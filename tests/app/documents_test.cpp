@@ -61,6 +61,22 @@ TEST_F(DocumentsTest, TheWindowStartsWithTheFirstUntitledTab) {
     EXPECT_FALSE(mf.ActionList1.ReText->isEnabled());
 }
 
+TEST_F(DocumentsTest, TheFileNamedOnTheCommandLineOpensInTheFirstTab) {
+    const QString file = makeFile("src/a.lum", "x");
+    TMF& mf = showWindow({file});
+    EXPECT_EQ(captions(), QStringList{"a.lum"});
+    EXPECT_EQ(mf.Settings.CurrentFolder, workFolder() + "src/");
+    EXPECT_EQ(mf.DirList->Directory() + "/", workFolder() + "src/");
+}
+
+TEST_F(DocumentsTest, AMissingFileOnTheCommandLineStillSetsTheFolder) {
+    QDir().mkpath(workFolder() + "src");
+    TMF& mf = showWindow({workFolder() + "src/missing.lum"});
+    EXPECT_EQ(captions(), QStringList{"新規 (1)"});
+    EXPECT_EQ(mf.Settings.CurrentFolder, workFolder() + "src/");
+    EXPECT_EQ(mf.DirList->Directory() + "/", workFolder() + "src/");
+}
+
 TEST_F(DocumentsTest, NewTextReusesAnUnmodifiedUntitledTabOnly) {
     TMF& mf = showWindow();
     mf.ActionList1.NewText->trigger();

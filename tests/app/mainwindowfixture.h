@@ -16,9 +16,10 @@ protected:
     MainWindowTest() { qputenv("QUODEX_LOCK_DIR", lockFolder_.path().toUtf8()); }
     ~MainWindowTest() override { qunsetenv("QUODEX_LOCK_DIR"); }
 
-    // Creates and shows the window, as the program does at start.
-    TMF& showWindow() {
-        mf = std::make_unique<TMF>(QStringList{"quodex"});
+    // Creates and shows the window, as the program does at start, with
+    // `arguments` on its command line.
+    TMF& showWindow(const QStringList& arguments = {}) {
+        mf = std::make_unique<TMF>(QStringList{"quodex"} + arguments);
         mf->show();
         QApplication::processEvents();
         return *mf;
