@@ -114,7 +114,12 @@ TEditorEx::TEditorEx(QWidget* parent) : QWidget(parent), doc_(std::make_shared<T
     ApplyProp(TEditorExProp{});
 }
 
-TEditorEx::~TEditorEx() = default;
+TEditorEx::~TEditorEx() {
+    // The view goes first, while everything its signals reach still exists.
+    disconnect(view_, nullptr, this, nullptr);
+    delete ruler_;
+    delete view_;
+}
 
 QsciScintilla* TEditorEx::Scintilla() const { return view_; }
 

@@ -5,6 +5,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -32,6 +33,21 @@ int utf8Length(QStringView text, qsizetype from, qsizetype length) {
         bytes += c < 0x80 ? 1 : c < 0x800 ? 2 : QChar::isSurrogate(c) ? 2 : 3;
     }
     return bytes;
+}
+
+// End of a line's text: the first CR or LF from `at`.
+qsizetype lineContentEnd(const char* bytes, qsizetype at, qsizetype size) {
+    const void* lf = std::memchr(bytes + at, '\n', std::size_t(size - at));
+    const qsizetype limit = lf ? static_cast<const char*>(lf) - bytes : size;
+    const void* cr = std::memchr(bytes + at, '\r', std::size_t(limit - at));
+    return cr ? static_cast<const char*>(cr) - bytes : limit;
+}
+
+// Start of the next line after the line end at `contentEnd`.
+qsizetype lineEnd(const char* bytes, qsizetype contentEnd, qsizetype size) {
+    if (contentEnd >= size) return size;
+    if (bytes[contentEnd] == '\r' && contentEnd + 1 < size && bytes[contentEnd + 1] == '\n') return contentEnd + 2;
+    return contentEnd + 1;
 }
 
 }  // namespace
@@ -145,6 +161,8 @@ int TEditorLexer::lineStartState(int line) {
     return int(e->SendScintilla(QsciScintillaBase::SCI_GETLINESTATE, line - 1));
 }
 
+// Styles whole lines from the one holding `start` through the one holding
+// `end - 1`, writing all style bytes with one call.
 void TEditorLexer::styleText(int start, int end) {
     QsciScintilla* e = editor();
     if (e == nullptr || end <= start) return;
@@ -152,20 +170,29 @@ void TEditorLexer::styleText(int start, int end) {
     const long lines = e->SendScintilla(B::SCI_GETLINECOUNT);
     const long length = e->SendScintilla(B::SCI_GETLENGTH);
     long line = e->SendScintilla(B::SCI_LINEFROMPOSITION, start);
-    long pos = e->SendScintilla(B::SCI_POSITIONFROMLINE, line);
+    const long first = e->SendScintilla(B::SCI_POSITIONFROMLINE, line);
+    const long lastLine = e->SendScintilla(B::SCI_LINEFROMPOSITION, std::min<long>(end, length) - 1);
+    const long stop = lastLine + 1 < lines ? e->SendScintilla(B::SCI_POSITIONFROMLINE, lastLine + 1) : length;
+    if (stop <= first) return;
+    const auto* bytes = reinterpret_cast<const char*>(e->SendScintilla(B::SCI_GETRANGEPOINTER, first, stop - first));
+    const qsizetype size = stop - first;
+    QByteArray styles(size, char(AnkStyle));
     int state = line > 0 ? int(e->SendScintilla(B::SCI_GETLINESTATE, line - 1)) : 0;
-    startStyling(int(pos));
-    for (; line < lines && pos < end; ++line) {
-        const long contentEnd = e->SendScintilla(B::SCI_GETLINEENDPOSITION, line);
-        const long next = line + 1 < lines ? e->SendScintilla(B::SCI_POSITIONFROMLINE, line + 1) : length;
-        const auto* bytes = reinterpret_cast<const char*>(
-            e->SendScintilla(B::SCI_GETRANGEPOINTER, pos, contentEnd - pos));
-        const QString text = QString::fromUtf8(bytes, contentEnd - pos);
+    qsizetype at = 0;
+    while (at < size) {
+        const qsizetype contentEnd = lineContentEnd(bytes, at, size);
+        const QString text = QString::fromUtf8(bytes + at, contentEnd - at);
         const ScannedLine scanned = scanner_->scan(text, state);
-        for (const Token& t : scanned.tokens) setStyling(utf8Length(text, t.start, t.length), styleOf(t));
-        if (next > contentEnd) setStyling(int(next - contentEnd), AnkStyle);
+        qsizetype byte = at;
+        for (const Token& t : scanned.tokens) {
+            const int n = utf8Length(text, t.start, t.length);
+            std::memset(styles.data() + byte, styleOf(t), std::size_t(n));
+            byte += n;
+        }
         state = scanned.endState;
-        e->SendScintilla(B::SCI_SETLINESTATE, line, long(state));
-        pos = next;
+        e->SendScintilla(B::SCI_SETLINESTATE, line++, long(state));
+        at = lineEnd(bytes, contentEnd, size);
     }
+    startStyling(int(first));
+    e->SendScintilla(B::SCI_SETSTYLINGEX, static_cast<unsigned long>(size), styles.constData());
 }

@@ -43,6 +43,7 @@ bool mergeable(TokenKind k) {
 struct SyntaxScanner::Cursor {
     QStringView line;
     qsizetype pos = 0;
+    bool hasAtSign = false;  // no mail address without one
     ScannedLine out;
 
     bool atEnd() const { return pos >= line.size(); }
@@ -65,7 +66,9 @@ struct SyntaxScanner::Cursor {
 
 SyntaxScanner::SyntaxScanner(ScanRules rules) : rules_(std::move(rules)) {
     for (const QString& word : rules_.reservedWords) {
-        if (!word.isEmpty()) reservedByFirst_[word[0]].append(word);
+        if (word.isEmpty()) continue;
+        reservedByFirst_[word[0]].append(word);
+        reservedFirst_.set(word[0].unicode());
     }
     for (QStringList& words : reservedByFirst_) {
         std::sort(words.begin(), words.end(),
@@ -76,6 +79,7 @@ SyntaxScanner::SyntaxScanner(ScanRules rules) : rules_(std::move(rules)) {
 ScannedLine SyntaxScanner::scan(QStringView line, int startState) const {
     Cursor c;
     c.line = line;
+    c.hasAtSign = line.contains(u'@');
     if (startState > 0 && startState <= rules_.brackets.size()) {
         scanBracket(c, startState - 1);
     }
@@ -106,9 +110,10 @@ void SyntaxScanner::scanBracket(Cursor& c, int pair) const {
 }
 
 bool SyntaxScanner::scanFromBracket(Cursor& c) const {
+    const QChar first = c.at(c.pos);
     for (int i = 0; i < rules_.brackets.size(); ++i) {
         const BracketPair& b = rules_.brackets[i];
-        if (!c.startsWith(b.left)) continue;
+        if (b.left.isEmpty() || b.left[0] != first || !c.startsWith(b.left)) continue;
         const qsizetype open = c.pos;
         const qsizetype close = b.right.isEmpty() ? -1 : c.line.indexOf(b.right, open + b.left.size());
         if (close < 0) {
@@ -123,7 +128,9 @@ bool SyntaxScanner::scanFromBracket(Cursor& c) const {
 }
 
 bool SyntaxScanner::scanComment(Cursor& c) const {
-    if (!c.startsWith(rules_.commenter)) return false;
+    if (rules_.commenter.isEmpty() || c.at(c.pos) != rules_.commenter[0] || !c.startsWith(rules_.commenter)) {
+        return false;
+    }
     c.add(TokenKind::Comment, c.line.size() - c.pos);
     return true;
 }
@@ -144,6 +151,8 @@ bool SyntaxScanner::scanString(Cursor& c) const {
 }
 
 bool SyntaxScanner::scanUrl(Cursor& c) const {
+    const char16_t first = c.at(c.pos).unicode() | 0x20;  // ASCII lower case
+    if (first != u'h' && first != u'f' && first != u'w') return false;
     if (!rules_.url || isWordChar(c.prev())) return false;
     const auto start = std::find_if(std::begin(kUrlStarts), std::end(kUrlStarts),
                                     [&](QStringView s) { return c.startsWith(s, Qt::CaseInsensitive); });
@@ -157,7 +166,7 @@ bool SyntaxScanner::scanUrl(Cursor& c) const {
 }
 
 bool SyntaxScanner::scanMail(Cursor& c) const {
-    if (!rules_.mail || !isMailLocalChar(c.at(c.pos)) || isMailLocalChar(c.prev())) return false;
+    if (!rules_.mail || !c.hasAtSign || !isMailLocalChar(c.at(c.pos)) || isMailLocalChar(c.prev())) return false;
     qsizetype i = c.pos;
     while (i < c.line.size() && isMailLocalChar(c.line[i])) ++i;
     if (i == c.pos || c.at(i) != u'@') return false;
@@ -204,7 +213,8 @@ bool SyntaxScanner::scanWord(Cursor& c) const {
     qsizetype i = c.pos;
     while (isIdentChar(c.at(i))) ++i;
     const QStringView word = c.line.mid(c.pos, i - c.pos);
-    const auto it = reservedByFirst_.constFind(word[0]);
+    const auto it = reservedFirst_.test(word[0].unicode()) ? reservedByFirst_.constFind(word[0])
+                                                           : reservedByFirst_.constEnd();
     const bool reserved = it != reservedByFirst_.constEnd() &&
                           std::any_of(it->begin(), it->end(), [&](const QString& w) { return w == word; });
     c.add(reserved ? TokenKind::Reserve : TokenKind::Ank, i - c.pos);
@@ -214,6 +224,7 @@ bool SyntaxScanner::scanWord(Cursor& c) const {
 // Reserved words that do not start like an identifier ("予約", "#if"),
 // matched when no word character touches them.
 bool SyntaxScanner::scanReservedAt(Cursor& c) const {
+    if (!reservedFirst_.test(c.at(c.pos).unicode())) return false;
     const auto it = reservedByFirst_.constFind(c.at(c.pos));
     if (it == reservedByFirst_.constEnd()) return false;
     if (isWordChar(c.at(c.pos)) && isWordChar(c.prev())) return false;

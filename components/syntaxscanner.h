@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <bitset>
 #include <vector>
 
 // Token kinds as TokenFromPos reports them. The program relies on 21 and 22.
@@ -82,8 +83,10 @@ private:
     void scanOther(Cursor& c) const;
 
     ScanRules rules_;
-    // Reserved words by their first character, longest first.
+    // Reserved words by their first character, longest first, and a quick
+    // test for those first characters.
     QHash<QChar, QStringList> reservedByFirst_;
+    std::bitset<0x10000> reservedFirst_;
 };
 
 // True for the characters that make up words: letters and digits of any

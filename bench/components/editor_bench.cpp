@@ -122,6 +122,16 @@ void BM_FindNextIgnoringCase(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * e.TextLength());
 }
 
+// Colouring the whole text, as jumping to its end makes the widget do.
+void BM_ColourWholeText(benchmark::State& state) {
+    TEditorEx& e = loadedEditor();
+    for (auto _ : state) {
+        e.Scintilla()->SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, 0UL, 0L);
+        e.Scintilla()->SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0UL, -1L);
+    }
+    state.SetBytesProcessed(state.iterations() * e.TextLength());
+}
+
 }  // namespace
 
 BENCHMARK(BM_LoadIntoEditor)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
@@ -133,6 +143,7 @@ BENCHMARK(BM_RowColNearTheEnd)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EditAtTopThenOffsetAtEnd)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FindNextAcrossTheText)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_FindNextIgnoringCase)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ColourWholeText)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
