@@ -135,7 +135,7 @@ std::int64_t exec(Runtime& rt, const ArgValue* a) {
     const std::string commandLine = "\"" + a[0].s + "\" " + a[1].s;
     const bool wait = a[2].i == -1;
     std::int64_t exitCode = 0;
-    if (!rt.environment->StartProcess(commandLine, wait, exitCode)) return 0;
+    if (!rt.environment->Exec(commandLine, wait, exitCode)) return 0;
     return wait ? exitCode : -1;
 }
 

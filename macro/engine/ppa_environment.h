@@ -43,7 +43,7 @@ public:
     // Starts `commandLine` ("path" in double quotes, a space, the parameters).
     // Returns false when the process could not be created; when `wait` is set,
     // waits for it and stores its exit code.
-    virtual bool StartProcess(const std::string& commandLine, bool wait, std::int64_t& exitCode) {
+    virtual bool Exec(const std::string& commandLine, bool wait, std::int64_t& exitCode) {
         (void)commandLine;
         (void)wait;
         (void)exitCode;

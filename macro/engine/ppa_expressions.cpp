@@ -269,9 +269,10 @@ IntExprPtr makeForOp(BinaryOp op, Args&&... args) {
         return std::make_unique<Node<BinaryOp::o>>(std::forward<Args>(args)...);
         PPA_NODE(Equal)
         PPA_NODE(NotEqual)
-        PPA_NODE(Less) PPA_NODE(LessEqual) PPA_NODE(Greater) PPA_NODE(GreaterEqual) PPA_NODE(Add)
-            PPA_NODE(Subtract) PPA_NODE(Or) PPA_NODE(Xor) PPA_NODE(Multiply) PPA_NODE(Div) PPA_NODE(Mod)
-                PPA_NODE(And) PPA_NODE(Shl) PPA_NODE(Shr) PPA_NODE(Divide)
+        PPA_NODE(Less)
+        PPA_NODE(LessEqual) PPA_NODE(Greater) PPA_NODE(GreaterEqual) PPA_NODE(Add) PPA_NODE(Subtract)
+            PPA_NODE(Or) PPA_NODE(Xor) PPA_NODE(Multiply) PPA_NODE(Div) PPA_NODE(Mod) PPA_NODE(And)
+                PPA_NODE(Shl) PPA_NODE(Shr) PPA_NODE(Divide)
 #undef PPA_NODE
     }
     return nullptr;

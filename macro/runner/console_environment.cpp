@@ -63,7 +63,7 @@ std::int64_t ConsoleEnvironment::Shell(const std::string& path, const std::strin
     return kShellNotFound;
 }
 
-bool ConsoleEnvironment::StartProcess(const std::string& commandLine, bool wait, std::int64_t& exitCode) {
+bool ConsoleEnvironment::Exec(const std::string& commandLine, bool wait, std::int64_t& exitCode) {
     QStringList words = splitCommandLine(decoded(commandLine));
     if (words.isEmpty()) return false;
     const QString program = words.takeFirst();

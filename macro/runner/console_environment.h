@@ -16,7 +16,7 @@ public:
                          const std::string& defaultText) override;
     std::int64_t MessageBox(const std::string& text, const std::string& caption, std::int64_t flags) override;
     std::int64_t Shell(const std::string& path, const std::string& parameters) override;
-    bool StartProcess(const std::string& commandLine, bool wait, std::int64_t& exitCode) override;
+    bool Exec(const std::string& commandLine, bool wait, std::int64_t& exitCode) override;
 
 private:
     ppa::TPoorPascal& ppa_;

@@ -29,7 +29,7 @@ public:
         shells.push_back(path + " " + params);
         return 42;
     }
-    bool StartProcess(const std::string& commandLine, bool wait, std::int64_t& exitCode) override {
+    bool Exec(const std::string& commandLine, bool wait, std::int64_t& exitCode) override {
         processes.push_back(commandLine + (wait ? " [wait]" : ""));
         exitCode = 3;
         return commandLine.find("missing") == std::string::npos;

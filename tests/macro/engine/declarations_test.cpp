@@ -130,3 +130,76 @@ TEST(Variables, AddedVariablesArePermanentAndUnique) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Prototypes, EditorCommandSetRegisters) {
+    MacroHost host;
+    host.ppa.SetDeclarePrototype({"procedure Print(S:String);",
+                                  "function GetText:String;",
+                                  "function GetSelText:String;",
+                                  "function GetSelChar:String;",
+                                  "procedure Close(Op:Integer);",
+                                  "procedure NewFile(Op:Integer);",
+                                  "procedure OpenFile(S:String;Op:Integer);",
+                                  "procedure Save;",
+                                  "procedure SaveAs(S:String);",
+                                  "procedure ReOpen;",
+                                  "procedure CursorUp;",
+                                  "procedure CursorDown;",
+                                  "procedure CursorRight;",
+                                  "procedure CursorLeft;",
+                                  "procedure MoveLineStart;",
+                                  "procedure MoveLineEnd;",
+                                  "procedure MoveFileStart;",
+                                  "procedure MoveFileEnd;",
+                                  "procedure MoveEditStart;",
+                                  "procedure MoveEditEnd;",
+                                  "procedure SelectAll;",
+                                  "procedure SelStart(Pos:Integer);",
+                                  "procedure SelLength(Pos:Integer);",
+                                  "procedure SelectLine(Row:Integer);",
+                                  "procedure SelectCurStart;",
+                                  "procedure SelectCurEnd;",
+                                  "procedure SelectWord;",
+                                  "function GetSelectStart:Integer;",
+                                  "function GetCol:Integer;",
+                                  "function GetRow:Integer;",
+                                  "procedure EditCopy;",
+                                  "procedure EditPaste;",
+                                  "procedure EditCut;",
+                                  "procedure CopyFileName;",
+                                  "procedure Undo;",
+                                  "procedure Redo;",
+                                  "procedure ChangeUpperCase;",
+                                  "procedure ChangeLowerCase;",
+                                  "function ReverseStr(S:String;Op:Integer):String;",
+                                  "procedure Find(S:String;Op1,Op2,Op3,Op4,Op5:Integer);",
+                                  "procedure ReplaceAll(S1,S2:String;Op1,Op2,Op3,Op4:Integer);",
+                                  "procedure ShowFindDialog;",
+                                  "procedure ShowReplaceDialog;",
+                                  "function GetActivePage:Integer;",
+                                  "procedure SetActivePage(Op:Integer);",
+                                  "function GetPageCount:Integer;",
+                                  "procedure MovePrevPage;",
+                                  "procedure MoveNextPage;",
+                                  "function GetPageCaption:String;",
+                                  "function GetIndexPageCaption(Op:Integer):String;",
+                                  "procedure ShellExecute(Op:String);",
+                                  "procedure ShellExecuteB(Op:String);",
+                                  "function ReadFile(Op:String):String;",
+                                  "procedure WriteFile(Op1:String;Op2:String);",
+                                  "procedure ClosePage;"});
+    std::vector<std::string> calls;
+    auto print = host.ppa.ProcParam;
+    host.ppa.ProcParam = [&](const std::string& name, std::int32_t index, const ppa::TPPAArguments& args,
+                             std::int32_t& err) {
+        if (name == "PRINT") return print(name, index, args, err);
+        calls.push_back(name + "/" + std::to_string(args.size()));
+        err = 0;
+    };
+    EXPECT_EQ(host.run("Find('x', 0, 1, 0, 0, 0); CursorDown; ReplaceAll('a', 'b', 0, 0, 0, 0)"), "");
+    EXPECT_EQ(calls, (std::vector<std::string>{"FIND/6", "CURSORDOWN/0", "REPLACEALL/6"}));
+}
+
+}  // namespace
