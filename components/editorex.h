@@ -242,7 +242,6 @@ private:
     void onModified(int position, int type, int length, int linesAdded);
     void onUpdateUi(int updated);
     void refreshHits();
-    void clearHits();
     void refreshLineNumbers();
     void refreshMarginWidth();
     void refreshCaretUnderline();

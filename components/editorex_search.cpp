@@ -110,14 +110,6 @@ int TEditorEx::ReplaceAll(QByteArrayView text, bool /*confirm*/) {
 
 // ---- hit marks ---------------------------------------------------------------------
 
-void TEditorEx::clearHits() {
-    for (int indicator : kHitIndicators) {
-        sci(B::SCI_SETINDICATORCURRENT, indicator);
-        sci(B::SCI_INDICATORCLEARRANGE, 0, long(docLength()));
-    }
-    hitStart_ = hitEnd_ = 0;
-}
-
 // Marks the matches of the find string in the rows on screen. Only that
 // stretch is searched, and only again when it or the text has changed.
 void TEditorEx::refreshHits() {
@@ -131,9 +123,13 @@ void TEditorEx::refreshHits() {
     // Another view of the text may have marks of its own here.
     if (findString_.isEmpty() && hitStart_ == hitEnd_) return;
 
+    // Marks move with the text they are on; clear where they were and where
+    // they will be.
+    const qsizetype clearFrom = std::min(start, hitStart_);
+    const qsizetype clearTo = std::min(std::max(end, hitEnd_), docLength());
     for (int indicator : kHitIndicators) {
         sci(B::SCI_SETINDICATORCURRENT, indicator);
-        sci(B::SCI_INDICATORCLEARRANGE, hitStart_, long(std::min(hitEnd_, docLength()) - hitStart_));
+        sci(B::SCI_INDICATORCLEARRANGE, clearFrom, long(clearTo - clearFrom));
     }
     hitsValid_ = true;
     hitStart_ = start;
