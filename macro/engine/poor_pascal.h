@@ -68,6 +68,8 @@ public:
     // While a program runs: sets the stop flag and raises "実行を中断しました"
     // in the caller's context. Otherwise does nothing.
     void Terminate();
+    // Names may be added while a program runs (from an event); statements the
+    // run has already compiled keep the names they were compiled with.
     void AddIntVariable(const std::string& name, bool readOnly, std::int32_t index, bool object,
                         std::int64_t value);
     void AddStrVariable(const std::string& name, const std::string& value, std::int32_t index, bool object,
