@@ -4,6 +4,7 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QApplication>
 #include <gtest/gtest.h>
 
 namespace {
@@ -89,6 +90,13 @@ TEST(EditorSearch, VisibleHitsAreMarked) {
     auto marked = [&](long pos) { return v->SendScintilla(QsciScintillaBase::SCI_INDICATORVALUEAT, 8UL, pos) != 0; };
     EXPECT_TRUE(marked(0));
     EXPECT_FALSE(marked(4));
+    EXPECT_TRUE(marked(8));
+    // An edit inside a hit takes its mark away once the view updates.
+    e.SetSelStart(1);
+    e.SetSelLength(1);
+    e.SetSelText("x");
+    QApplication::processEvents();
+    EXPECT_FALSE(marked(0));
     EXPECT_TRUE(marked(8));
     e.SetFindString("");
     EXPECT_FALSE(marked(0));
