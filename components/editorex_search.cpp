@@ -86,10 +86,9 @@ bool TEditorEx::FindNext() {
 bool TEditorEx::FindPrev() {
     const TextSearcher* s = searcher();
     if (s == nullptr) return false;
-    const qsizetype before = sci(B::SCI_GETSELECTIONSTART);
-    const long line = sci(B::SCI_LINEFROMPOSITION, before);
-    const qsizetype end = line + 1 < sci(B::SCI_GETLINECOUNT) ? sci(B::SCI_POSITIONFROMLINE, line + 1) : docLength();
-    const auto m = s->findBackward(range(0, end), before);
+    // The whole text: a hit that starts before the selection may run on
+    // past the end of its line.
+    const auto m = s->findBackward(range(0, docLength()), sci(B::SCI_GETSELECTIONSTART));
     return m && selectMatch(m->start, m->length);
 }
 

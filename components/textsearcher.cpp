@@ -261,9 +261,11 @@ std::optional<TextMatch> TextSearcher::windowForward(QByteArrayView text, qsizet
 }
 
 std::optional<TextMatch> TextSearcher::windowBackward(QByteArrayView text, qsizetype before) const {
-    const qsizetype end = lineEndAfter(text, before);
     for (qsizetype span = kFirstWindow;; span *= 4) {
         const qsizetype start = lineStartBefore(text, before - span);
+        // Room after `before` too: a match starting before it may end
+        // lines later.
+        const qsizetype end = lineEndAfter(text, std::min(text.size(), before + span));
         const Window w(text, start, end, options_.fuzzy && !options_.regexp);
         const qsizetype before16 = utf16Length(text.sliced(start, before - start));
         std::optional<qsizetype> best;

@@ -37,6 +37,36 @@ TEST(EditorSearch, FindFindNextAndFindPrevWithoutWrapping) {
     EXPECT_EQ(hit(e, [&] { return e.FindNext(); }), "3:AB");
 }
 
+TEST(EditorSearch, FindPrevTakesAHitThatRunsPastTheCaretsLine) {
+    TEditorEx e;
+    e.Lines().SetText("xx ab\r\ncd yy");
+    e.SetFindString("ab\\r\\ncd");
+    e.SetExSearchOptions({O::Regexp});
+    e.SetSelStart(4);
+    EXPECT_EQ(hit(e, [&] { return e.FindPrev(); }), "3:ab\r\ncd");
+}
+
+TEST(EditorSearch, AHitIsScrolledIntoView) {
+    TEditorEx e;
+    e.resize(400, 200);
+    e.show();
+    QApplication::processEvents();
+    e.Lines().SetText(QByteArray("line\r\n").repeated(500) + QByteArray(3000, ' ') + "target");
+    e.SetFindString("target");
+    e.SetSelStart(0);
+    ASSERT_TRUE(e.FindNext());
+    QApplication::processEvents();
+    EXPECT_LE(e.TopRow(), 500);
+    EXPECT_GT(e.TopRow() + e.VisibleRows(), 500);
+    EXPECT_GT(e.Scintilla()->SendScintilla(QsciScintillaBase::SCI_GETXOFFSET), 0);
+    e.SetFindString("line");
+    ASSERT_TRUE(e.FindPrev());
+    QApplication::processEvents();
+    EXPECT_EQ(e.Row(), 499);
+    EXPECT_LE(e.TopRow(), 499);
+    EXPECT_GT(e.TopRow() + e.VisibleRows(), 499);
+}
+
 TEST(EditorSearch, OffsetsOfHitsCountShiftJisBytes) {
     TEditorEx e;
     e.Lines().SetText(sj("表示ｶﾅ表示"));

@@ -73,6 +73,9 @@ TEST(TextSearcher, ForwardAndBackwardAroundAPosition) {
     EXPECT_EQ(s.findBackward(text, 8)->start, 0);
     EXPECT_FALSE(s.findBackward(text, 0));
     EXPECT_FALSE(s.findForward(text, 17));
+    // A match that starts before the position may end lines after it.
+    const TextSearcher lines("ab\\r\\ncd", opts(true, true));
+    EXPECT_EQ(lines.findBackward("xx ab\r\ncd yy", 4)->start, 3);
     // Backward finds the last start even when matches overlap.
     EXPECT_EQ(TextSearcher("aa", opts(true, true)).findBackward("aaaa", 4)->start, 2);
 }
