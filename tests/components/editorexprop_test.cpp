@@ -55,19 +55,96 @@ struct HiveTest : ::testing::Test {
 }  // namespace
 
 TEST(EditorExProp, DefaultsFollowTheBuiltInSet) {
+    using namespace editorcolors;
     const TEditorExProp p;
     EXPECT_EQ(p.Font.Name, QStringLiteral("ＭＳ ゴシック"));
     EXPECT_EQ(p.Font.Height, 14);
     EXPECT_EQ(p.Font.Size(), 11);
-    EXPECT_EQ(p.ReserveWordList.size(), 21);
-    EXPECT_EQ(p.ReserveWordList.front(), QString());
-    EXPECT_EQ(p.View.Brackets.Items.size(), 1);
-    EXPECT_EQ(p.View.Brackets.Items[0].ItemColor, editorcolors::clTeal);
-    EXPECT_EQ(p.View.Colors.Select.BkColor, editorcolors::clNavy);
-    EXPECT_TRUE(p.View.Colors.Reserve.Style.Bold);
+    EXPECT_EQ(p.Font.Charset, 128);
+    EXPECT_EQ(p.Font.Color, clBlack);
+    EXPECT_EQ(p.Color, clWhite);
+    EXPECT_EQ(p.ScrollBars, ssBoth);
+
+    EXPECT_TRUE(p.Ruler.Visible);
+    EXPECT_EQ(p.Ruler.GaugeRange, 10);
+    EXPECT_EQ(p.Ruler.BkColor, clSilver);
+    EXPECT_EQ(p.Ruler.Color, clBlack);
+    EXPECT_EQ(p.Ruler.MarkColor, clBlue);
+    EXPECT_TRUE(p.Ruler.Edge);
+
+    EXPECT_TRUE(p.Leftbar.Visible);
+    EXPECT_EQ(p.Leftbar.ShowNumberMode, nmLine);
+    EXPECT_FALSE(p.Leftbar.ZeroBase);
+    EXPECT_FALSE(p.Leftbar.ZeroLead);
+    EXPECT_EQ(p.Leftbar.Color, clBlack);
+    EXPECT_EQ(p.Leftbar.BkColor, clWhite);
+    EXPECT_FALSE(p.Leftbar.Edge);
+
+    const TEditorCaret& c = p.Caret;
+    EXPECT_TRUE(c.AutoIndent);
+    EXPECT_TRUE(c.BackSpaceUnIndent);
+    EXPECT_TRUE(c.FreeCaret);
+    EXPECT_FALSE(c.FreeRow);
+    EXPECT_FALSE(c.InTab);
+    EXPECT_FALSE(c.KeepCaret);
+    EXPECT_FALSE(c.LockScroll);
+    EXPECT_FALSE(c.NextLine);
+    EXPECT_TRUE(c.SelMove);
+    EXPECT_TRUE(c.RowSelect);
+    EXPECT_EQ(c.TabSpaceCount, 8);
+
     EXPECT_TRUE(p.Marks.EofMark.Visible);
-    EXPECT_FALSE(p.Marks.RetMark.Visible);
+    for (int i = 0; i < TEditorMarks::Count; ++i) {
+        if (i > 0) {
+            EXPECT_FALSE(p.Marks[i].Visible) << i;
+        }
+        EXPECT_EQ(p.Marks[i].Color, clGray) << i;
+    }
+
+    EXPECT_EQ(p.Margin.Left, 6);
+    EXPECT_EQ(p.Margin.Top, 2);
+    EXPECT_EQ(p.Margin.Character, 0);
+    EXPECT_EQ(p.Margin.Line, 0);
+
+    EXPECT_FALSE(p.WordWrap);
+    EXPECT_EQ(p.WrapOption.WrapByte, 80);
+    EXPECT_EQ(p.WrapOption.FollowStr,
+              QString::fromUtf8("、。，．・？！゛゜ヽヾゝゞ々ー）］｝」』!),.:;?]}｡｣､･ｰﾞﾟ"));
     EXPECT_EQ(p.WrapOption.LeadStr, QString::fromUtf8("（［｛「『([{｢"));
+    EXPECT_EQ(p.WrapOption.PunctuationStr, QString::fromUtf8("、。，．,.｡､"));
+
+    EXPECT_EQ(p.View.Commenter, "//");
+    EXPECT_EQ(p.View.Quotation, "\"");
+    EXPECT_TRUE(p.View.Url);
+    EXPECT_TRUE(p.View.Mail);
+    EXPECT_FALSE(p.View.ControlCode);
+    ASSERT_EQ(p.View.Brackets.Items.size(), 1);
+    const TEditorBracketItem& pair = p.View.Brackets.Items[0];
+    EXPECT_EQ(pair.LeftBracket, "/*");
+    EXPECT_EQ(pair.RightBracket, "*/");
+    EXPECT_EQ(pair.ItemColor, clTeal);
+    EXPECT_EQ(pair.ItemBkColor, clWhite);
+    EXPECT_EQ(p.View.Brackets.Color, clTeal);
+    EXPECT_EQ(p.View.Brackets.BkColor, clWhite);
+
+    // The colour list: text colour, background and bold, in list order.
+    const TEditorColor expected[TEditorColors::Count] = {
+        {clBlack, clWhite, {}}, {clBlack, clWhite, {}},         {clBlack, clWhite, {}},
+        {clBlack, clWhite, {}}, {clBlue, clWhite, {}},          {clBlue, clWhite, {}},
+        {clBlack, clWhite, {}}, {clWhite, clNavy, {}},          {clBlack, clWhite, {true, false, false}},
+        {clBlack, clGray, {}},  {clTeal, clWhite, {}}};
+    for (int i = 0; i < TEditorColors::Count; ++i) EXPECT_TRUE(p.View.Colors[i] == expected[i]) << i;
+    EXPECT_EQ(&p.View.Colors[9], &p.View.Colors.Hit);
+
+    EXPECT_EQ(p.ReserveWordList,
+              (QStringList{"", "action", "AddCancelItem", "AddItem", "boolean", "break", "case", "char", "Choice",
+                           "else", "extern", "false", "for", "if", "import", "int", "string", "switch", "true",
+                           "void", "while"}));
+    // The classic named colours.
+    EXPECT_EQ(clGray, QColor(128, 128, 128));
+    EXPECT_EQ(clSilver, QColor(192, 192, 192));
+    EXPECT_EQ(clNavy, QColor(0, 0, 128));
+    EXPECT_EQ(clTeal, QColor(0, 128, 128));
 }
 
 TEST_F(HiveTest, WriteThenReadRestoresEveryProperty) {
