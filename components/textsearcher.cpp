@@ -75,6 +75,21 @@ char32_t codePointAt(QByteArrayView text, qsizetype pos) {
     return sjiscolumns::decodeUtf8(p, len);
 }
 
+// The selector that marks a duplicate code (U+FE00, U+FE01) belongs to the
+// character before it; a match ending at that character takes it along, so
+// a hit never splits a character from its selector.
+qsizetype pastSelector(QByteArrayView utf8, qsizetype end) {
+    if (end + 3 > utf8.size()) return end;
+    const auto* p = reinterpret_cast<const unsigned char*>(utf8.data()) + end;
+    return p[0] == 0xEF && p[1] == 0xB8 && (p[2] == 0x80 || p[2] == 0x81) ? end + 3 : end;
+}
+
+qsizetype pastSelector(QStringView text, qsizetype end) {
+    if (end >= text.size()) return end;
+    const char16_t c = text[end].unicode();
+    return c == 0xFE00 || c == 0xFE01 ? end + 1 : end;
+}
+
 bool isWordCodePoint(char32_t c) { return c == U'_' || (c != 0 && QChar::isLetterOrNumber(c)); }
 
 bool isWordAt(QStringView s, qsizetype i) {
@@ -196,8 +211,8 @@ bool TextSearcher::wordBoundedBytes(QByteArrayView text, qsizetype start, qsizet
 
 std::optional<TextMatch> TextSearcher::bytesForward(QByteArrayView text, qsizetype from) const {
     for (qsizetype at = rawFind(text, from); at >= 0; at = rawFind(text, at + 1)) {
-        const qsizetype end = at + needle_.size();
-        if (!options_.wholeWord || wordBoundedBytes(text, at, end)) return TextMatch{at, needle_.size(), {}};
+        const qsizetype end = pastSelector(text, at + needle_.size());
+        if (!options_.wholeWord || wordBoundedBytes(text, at, end)) return TextMatch{at, end - at, {}};
     }
     return std::nullopt;
 }
@@ -209,9 +224,8 @@ std::optional<TextMatch> TextSearcher::bytesBackward(QByteArrayView text, qsizet
         const QByteArrayView piece = text.first(std::min(text.size(), before - 1 + needle_.size()));
         std::optional<TextMatch> last;
         for (qsizetype at = rawFind(piece, from); at >= 0 && at < before; at = rawFind(piece, at + 1)) {
-            if (!options_.wholeWord || wordBoundedBytes(text, at, at + needle_.size())) {
-                last = TextMatch{at, needle_.size(), {}};
-            }
+            const qsizetype end = pastSelector(text, at + needle_.size());
+            if (!options_.wholeWord || wordBoundedBytes(text, at, end)) last = TextMatch{at, end - at, {}};
         }
         if (last || from == 0) return last;
     }
@@ -228,7 +242,7 @@ std::optional<TextSearcher::WindowMatch> TextSearcher::matchInWindow(const Windo
             m.groups = regex_.match(w.text, at);
             if (!m.groups.hasMatch()) return std::nullopt;
             m.start = m.groups.capturedStart();
-            m.end = m.groups.capturedEnd();
+            m.end = pastSelector(text, m.groups.capturedEnd());
         } else {
             const auto& origin = w.folded.origin;
             const qsizetype f = std::lower_bound(origin.begin(), origin.end(), at) - origin.begin();

@@ -131,3 +131,22 @@ TEST(EditorSearch, VisibleHitsAreMarked) {
     e.SetFindString("");
     EXPECT_FALSE(marked(0));
 }
+
+TEST(EditorSearch, AHitTakesADuplicateCodeWhole) {
+    // 0x8790 is the NEC code of the character that 0x81E0 also stands for;
+    // searching finds both, each with its own bytes.
+    TEditorEx e;
+    e.Lines().SetText("a\x87\x90" "b\x81\xE0" "c");
+    e.SetFindString("\x81\xE0");
+    for (const TExSearchOptions& options : {TExSearchOptions{}, TExSearchOptions{O::Regexp}}) {
+        e.SetExSearchOptions(options);
+        e.SetSelStart(0);
+        EXPECT_EQ(hit(e, [&] { return e.FindNext(); }), "1:\x87\x90");
+        EXPECT_EQ(hit(e, [&] { return e.FindNext(); }), "4:\x81\xE0");
+        EXPECT_EQ(hit(e, [&] { return e.FindPrev(); }), "1:\x87\x90");
+    }
+    EXPECT_EQ(e.ReplaceAll("X", false), 2);
+    EXPECT_EQ(e.Lines().Text(), "aXbXc");
+    // Nothing invisible is left behind in the text.
+    EXPECT_EQ(e.Scintilla()->SendScintilla(QsciScintillaBase::SCI_GETLENGTH), 5);
+}
