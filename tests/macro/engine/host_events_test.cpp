@@ -130,6 +130,20 @@ TEST(HostObjects, ReadWithoutHandlerFailsWriteWithoutHandlerStores) {
     EXPECT_EQ(host.run("Print(IntToStr(Obj))"), "ERROR: 外部命令がエラーを返しました[Obj]");
 }
 
+TEST(HostObjects, ForLoopTellsTheHostOnlyItsInitialAssignment) {
+    MacroHost host;
+    host.ppa.AddIntVariable("Obj", false, 0, true, 0);
+    std::vector<std::int64_t> written;
+    host.ppa.IntObjParam = [&](const std::string&, std::int32_t, std::uint8_t mode, std::int32_t& err,
+                               std::int64_t& value) {
+        if (mode == 1) written.push_back(value);
+        err = 0;
+    };
+    EXPECT_EQ(host.run("for Obj := 1 to 3 do ;"), "");
+    EXPECT_EQ(written, std::vector<std::int64_t>{1});
+    EXPECT_EQ(host.ppa.FindVariable("Obj")->IntValue, 3);
+}
+
 TEST(HostObjects, ReadOnlyObjectRefusesAssignment) {
     MacroHost host;
     host.ppa.AddStrVariable("Fixed", "x", 0, true, true);

@@ -71,6 +71,16 @@ TEST(Repeat, RunsAtLeastOnce) {
               "1|3|out");
 }
 
+TEST(Repeat, ContinueStillTestsTheCondition) {
+    MacroHost host;
+    ppa::Limits limits = host.ppa.GetLimits();
+    limits.maxSteps = 10000;  // a CONTINUE that skipped the test would loop for ever
+    host.ppa.SetLimits(limits);
+    EXPECT_EQ(host.run("var i: Integer; begin repeat i := i + 1; continue; Print('skipped') until i = 3;"
+                       " Print(IntToStr(i)) end"),
+              "3");
+}
+
 TEST(Repeat, AsNestedStatementItRunsAsALoop) {
     EXPECT_EQ(body("if True then repeat i := i + 1 until i = 3 else Print('no'); Print(IntToStr(i))"), "3");
     EXPECT_EQ(body("while i < 1 do repeat i := i + 1; j := j + 1 until j = 4; Print(IntToStr(j))"), "4");
@@ -86,6 +96,11 @@ TEST(For, CountsUpAndDown) {
 
 TEST(For, CountFixedBeforeTheFirstIteration) {
     EXPECT_EQ(body("x := 2; for i := 1 to x do begin x := 5; Print(IntToStr(i)) end"), "1|2");
+}
+
+TEST(For, DowntoLimitIsReadOnce) {
+    EXPECT_EQ(body("x := 1; for i := 3 downto x do begin x := 3; Print(IntToStr(i)) end; Print(IntToStr(i))"),
+              "3|2|1|1");
 }
 
 TEST(For, BoundsAreThirtyTwoBit) {
@@ -108,6 +123,12 @@ TEST(For, BreakContinueAndErrors) {
 TEST(Case, EveryMatchingBranchRuns) {
     EXPECT_EQ(body("x := 2; case x of 1..3: y := 1; 2: y := 2; end; Print(IntToStr(y))"), "2");
     EXPECT_EQ(body("x := 2; case x of 1..3: Print('a'); 2, 7: Print('b'); 4: Print('c'); end"), "a|b");
+}
+
+TEST(Case, LaterLabelsAreReadAfterEarlierBranchesRanAgainstTheFirstSelector) {
+    // Branch 1 changes x and y: the selector stays 1, and the label y is read
+    // only when its turn comes, so it now matches.
+    EXPECT_EQ(body("x := 1; case x of 1: begin x := 2; y := 1 end; y: Print('y'); 2: Print('two'); end"), "y");
 }
 
 TEST(Case, ElseRunsWhenNoBranchRan) {
