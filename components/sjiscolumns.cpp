@@ -76,7 +76,12 @@ qsizetype utf8Offset(QByteArrayView utf8, qsizetype column, Snap snap) {
     qsizetype col = 0;
     while (i < n && col < column) {
         const Char c = charAt(p, i, n);
-        if (col + c.sjis > column) return snap == Snap::Start ? i : i + c.utf8;
+        if (col + c.sjis > column) {
+            if (snap == Snap::Start) return i;
+            i += c.utf8;
+            col = column;
+            break;
+        }
         col += c.sjis;
         i += c.utf8;
     }

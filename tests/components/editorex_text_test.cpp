@@ -108,6 +108,11 @@ TEST(EditorText, SelectionLengthTakesWholeCharacters) {
     e.SetSelStart(2);
     e.SetSelLength(100);
     EXPECT_EQ(e.GetSelText(), sj("a\r\nb"));
+    // A duplicate code (0x8790 for the character of 0x81E0) keeps its bytes.
+    e.Lines().SetText("\x87\x90x");
+    e.SetSelStart(0);
+    e.SetSelLength(1);
+    EXPECT_EQ(e.GetSelText(), "\x87\x90");
 }
 
 TEST(EditorText, RowAndColumnMoves) {

@@ -34,3 +34,12 @@ TEST(SjisColumns, OffsetsMapBackToColumns) {
     EXPECT_EQ(sjisColumn(kLine, 11), 6); // between CR and LF
     EXPECT_EQ(sjisColumn(kLine, 12), 8);
 }
+
+TEST(SjisColumns, ADuplicateCodeKeepsItsMarker) {
+    // x ≒ (marked as the duplicate code) y: columns 0, 1, 3.
+    const QByteArray line = QString::fromUtf8("x≒").append(QChar(0xFE00)).append(u'y').toUtf8();
+    EXPECT_EQ(utf8Offset(line, 2, Snap::Start), 1);
+    EXPECT_EQ(utf8Offset(line, 2, Snap::End), 7);
+    EXPECT_EQ(utf8Offset(line, 3, Snap::Start), 7);
+    EXPECT_EQ(sjisColumn(line, 7), 3);
+}
