@@ -80,6 +80,7 @@ TDocTab* TMF::CreateDocTab() {
     editor->SetPopupMenu(Menus.PM);
     column->addWidget(editor);
     connect(editor, &TEditorEx::changed, this, [this] { runGuarded([this] { UpdateModifiedMark(); }); });
+    connectEditorEvents(editor);
 
     editor->Lines().Clear();
     editor->SetModified(false);
@@ -92,6 +93,7 @@ TDocTab* TMF::CreateDocTab() {
     TDocTab* created = record.get();
     DocTabs.push_back(std::move(record));
     CurDocTab = created;
+    refreshDocumentState();
     return created;
 }
 
@@ -135,6 +137,7 @@ void TMF::EditorTabSheetChange() {
         CurEditor = doc->Editor;
         break;
     }
+    refreshDocumentState();
     SetMainTitle(Settings.DocNames.value(ActiveDocIndex()));
     ReTextUpdate();
 }
@@ -231,6 +234,7 @@ void TMF::discardLastDocTab(QWidget* previousPage, TDocTab* previousDoc) {
     if (previousPage) EditorTabSheet->setCurrentWidget(previousPage);
     settingPage_ = before;
     CurDocTab = previousDoc;
+    refreshDocumentState();
 }
 
 // --- Reload ------------------------------------------------------------------------

@@ -81,6 +81,25 @@ void TMF::bindHandlers() {
     on(a.NewSaveText, &TMF::NewSaveTextExecute);
     on(a.SaveAll, &TMF::SaveAllExecute);
     on(a.CloseThisPage, &TMF::CloseThisPageClick);
+    on(a.MakeKioro, &TMF::MakeKioroExecute);
+    on(a.KioroExecute, &TMF::KioroExecuteExecute);
+    on(a.ShowLumHelp, &TMF::ShowLumHelpExecute);
+    on(a.HelpContents1, &TMF::HelpContents1Execute);
+    on(a.Undo, &TMF::UndoExecute);
+    on(a.Redo, &TMF::RedoExecute);
+    on(a.EditCopy1, &TMF::EditCopy1Execute);
+    on(a.EditCut1, &TMF::EditCut1Execute);
+    on(a.EditPaste1, &TMF::EditPaste1Execute);
+    on(a.SelectAll, &TMF::SelectAllExecute);
+    on(a.SelMode, &TMF::SelModeExecute);
+    on(a.SelIndent, &TMF::SelIndentExecute);
+    on(a.SelUnIndent, &TMF::SelUnIndentExecute);
+    on(a.SelTabIndent, &TMF::SelTabIndentExecute);
+    on(a.SelTabUnIndent, &TMF::SelTabUnIndentExecute);
+    on(a.DivideEditor, &TMF::DivideEditorExecute);
+    on(a.InNewLine, &TMF::InNewLineExecute);
+    bindBookmarkItems();
+    connectEditStateRefresh();
     a.ActionVewM->setChecked(true);
     a.FolderExpM->setChecked(true);
     a.ShowLeftBarM->setChecked(true);
@@ -117,6 +136,7 @@ void TMF::FormShow() {
     TemplateFile = Settings.AppFolder + "KioroTemplate.qtf";
     Settings.CurrentFolder = Settings.AppFolder;
     LoadFileHistory();
+    readWheelSettings();
 
     createUntitledDocument();
     EditProp.ReadReg(Settings.RegKey, "Editor", "Editor");

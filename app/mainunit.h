@@ -10,10 +10,16 @@
 //   documents.cpp   the document tabs: new, open, reload, save, close
 //   saveprompts.cpp Save All, the exit prompt and closing a tab
 //   filehistory.cpp the file history and files dropped on the window
+//   compilerun.cpp  compile, run and the help documents
+//   editcommands.cpp the editing commands and their enabled states
+//   bookmarks.cpp   the bookmark items of the context menu
+//   splitview.cpp   the second view of a split tab
+//   editorkeys.cpp  editor keys, wheel, caret position, line-break toggle
 #include "app/actionlist.h"
 #include "app/doctab.h"
 #include "app/mainmenu.h"
 #include "app/settingsrecord.h"
+#include "app/wheelscroller.h"
 #include "components/editorexprop.h"
 
 #include <QMainWindow>
@@ -21,7 +27,9 @@
 #include <memory>
 #include <vector>
 
+class QAbstractButton;
 class QComboBox;
+class QTimer;
 class QSplitter;
 class QSplitterHandle;
 class QTabWidget;
@@ -207,4 +215,80 @@ private:
     bool settingPage_ = false;
     std::unique_ptr<SingleInstanceLock> instanceLock_;
     QList<QAction*> boundActions_;
+
+    // === Compile and run, editing commands, bookmarks, split view =============
+public:
+    // --- Compile, run and help -----------------------------------------------
+    void MakeKioroExecute();
+    // Writes "kioro.rc" beside the host, then starts the host.
+    void KioroExecuteExecute();
+    void ShowLumHelpExecute();
+    void HelpContents1Execute();
+
+    // --- Editing commands on CurEditor ------------------------------------------
+    void UndoExecute();
+    void RedoExecute();
+    void EditCopy1Execute();
+    void EditCut1Execute();
+    void EditPaste1Execute();
+    void SelectAllExecute();
+    void SelModeExecute();
+    void SelIndentExecute();
+    void SelUnIndentExecute();
+    void SelTabIndentExecute();
+    void SelTabUnIndentExecute();
+    void UndoUpdate();
+    void RedoUpdate();
+    void EditCopy1Update();  // Copy and Cut together
+    void EditPaste1Update();
+    // Undo, Redo, Copy and Cut at once.
+    void UpdateEditActions();
+    void Edit1Click();  // the Edit menu opens
+    void PMPopup();     // the context menu opens
+
+    // --- Bookmarks 0..9 ----------------------------------------------------------
+    void BookMarkSetMenuButtonClick(QAction* item);
+    void BookMarkMoveMenuButtonClick(QAction* item);
+    void UpdateBookmarkChecks();
+
+    // --- Split view ----------------------------------------------------------------
+    void DivideEditorExecute();
+    void UpdateDivideCheck();
+
+    // --- Editor events ---------------------------------------------------------------
+    // Sets `swallow` to keep the key from the editor.
+    void EditorKeyDown(TEditorEx& editor, int key, Qt::KeyboardModifiers shift, bool& swallow);
+    void EditorWheel(TEditorEx& editor, WheelScroller::Direction direction);
+    // Shows the caret position of a main view in status panel 2.
+    void EditorCaretMoved(const TEditorEx& editor);
+    void CenterCaretRow();
+    void InNewLineExecute();
+    void SetNewLineButtons();
+
+    WheelScroller Wheel;
+    // The palette's line-break buttons, shown pressed while InsertNewLine.
+    QList<QAbstractButton*> NewLineButtons;
+
+private:
+    void bindBookmarkItems();
+    // Menus that open and clipboard changes refresh the enabled states.
+    void connectEditStateRefresh();
+    // A main view's events: those of every view, and its caret moves.
+    void connectEditorEvents(TEditorEx* editor);
+    // Key down, wheel and the refresh of the enabled states.
+    void connectViewEvents(TEditorEx* editor);
+    void watchEditState(TEditorEx* editor);
+    // Refreshes Undo, Redo, Copy, Cut and the caret position of CurEditor
+    // once the events of the moment are done.
+    void scheduleEditActionsUpdate();
+    void refreshSelModeCheck();
+    // Checks, enabled states and caret position after a document is created
+    // or becomes current.
+    void refreshDocumentState();
+    void splitView(TDocTab& doc);
+    void joinViews(TDocTab& doc);
+    // Reads the wheel's row count unless the settings gave it already.
+    void readWheelSettings();
+
+    QTimer* editActionsTimer_ = nullptr;
 };
