@@ -1,8 +1,78 @@
 #include "app/handover.h"
 
+#include "platform/cp932.h"
+#include "platform/filebytes.h"
 #include "platform/textfile.h"
+#include "platform/tickcount.h"
+
+#include <QFileInfo>
+#include <QThread>
+
+namespace {
+
+constexpr quint32 kWriterGraceMs = 100;
+constexpr const char* kFileNameEntry = "FileName";
+
+QString handoverPath(const QString& programFolder) { return programFolder + kHandoverFileName; }
+
+QByteArray resetBytes() {
+    return textfile::joinLines({cp932::encode(QString(kFileNameEntry) + '=' + kHandoverNothing)});
+}
+
+// Blocks the calling thread; the tick count wraps, so only differences count.
+void waitForWriter() {
+    const quint32 start = GetTickCount();
+    while (GetTickCount() - start < kWriterGraceMs) QThread::msleep(5);
+}
+
+// The value of the first line "name=value" whose name is `name`, letter case
+// ignored; empty when there is none.
+QString valueOfName(const QStringList& lines, const QString& name) {
+    for (const QString& line : lines) {
+        const qsizetype equals = line.indexOf(u'=');
+        if (equals >= 0 && line.first(equals).compare(name, Qt::CaseInsensitive) == 0)
+            return line.mid(equals + 1);
+    }
+    return {};
+}
+
+}  // namespace
 
 void WriteHandoverFile(const QString& programFolder, const QString& fileName) {
     if (fileName.isEmpty()) return;
-    textfile::saveLines(programFolder + kHandoverFileName, {"FileName=" + fileName});
+    textfile::saveLines(handoverPath(programFolder), {"FileName=" + fileName});
+}
+
+std::optional<HandoverSnapshot> ReadHandover(const QString& programFolder) {
+    const QString path = handoverPath(programFolder);
+    waitForWriter();
+    HandoverSnapshot snapshot;
+    snapshot.exists = QFileInfo::exists(path);
+    if (!snapshot.exists) return snapshot;
+    try {
+        snapshot.bytes = filebytes::read(path);
+    } catch (const FileError&) {
+        return std::nullopt;  // still held by its writer, say: read at the next change
+    }
+    QStringList lines;
+    for (const QByteArray& line : textfile::splitLines(snapshot.bytes)) lines.append(cp932::decode(line));
+    snapshot.fileName = valueOfName(lines, kFileNameEntry);
+    return snapshot;
+}
+
+bool ResetHandoverFile(const QString& programFolder, const HandoverSnapshot& seen) {
+    const QString path = handoverPath(programFolder);
+    HandoverSnapshot now;
+    now.exists = QFileInfo::exists(path);
+    if (now.exists) {
+        try {
+            now.bytes = filebytes::read(path);
+        } catch (const FileError&) {
+            return false;
+        }
+    }
+    if (now.exists != seen.exists || now.bytes != seen.bytes) return false;
+    const QByteArray reset = resetBytes();
+    if (now.bytes != reset) filebytes::save(path, reset);
+    return true;
 }

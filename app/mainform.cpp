@@ -66,6 +66,8 @@ QToolBar* TMF::addBar(const char* name, const QString& title) {
     bar->setIconSize(QSize(16, 16));
     bar->setMovable(true);
     bar->setFloatable(true);
+    // The bar area is one band along the top; the stored layout knows no other.
+    bar->setAllowedAreas(Qt::TopToolBarArea);
     addToolBar(Qt::TopToolBarArea, bar);
     return bar;
 }

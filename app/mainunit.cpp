@@ -1,5 +1,6 @@
 #include "app/mainunit.h"
 
+#include "app/currentfolder.h"
 #include "app/dirlistbox.h"
 #include "app/handover.h"
 #include "app/statusbar.h"
@@ -8,6 +9,8 @@
 #include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/singleinstance.h"
+#include "search/foldermonitor.h"
+#include "search/monitorrequests.h"
 #include "settings/menubar.h"
 
 #include <QAction>
@@ -38,7 +41,10 @@ TMF::TMF(const QStringList& commandLine, QWidget* parent)
     runSingleInstanceCheck();
 }
 
-TMF::~TMF() { freeDocuments(); }
+TMF::~TMF() {
+    StopFolderMonitor();
+    freeDocuments();
+}
 
 void TMF::runSingleInstanceCheck() {
     secondInstance_ = false;
@@ -49,8 +55,11 @@ void TMF::runSingleInstanceCheck() {
     setVisible(false);
     secondInstance_ = true;
     // A second instance never reports anything; the hand-over is its only effect.
+    // The running instance has a working folder of its own: a relative name
+    // would lead it to another file or none, so the name goes over in full.
+    const QString argument = commandLine_.value(1);
     try {
-        WriteHandoverFile(AppFolder(), commandLine_.value(1));
+        WriteHandoverFile(AppFolder(), argument.isEmpty() ? argument : QFileInfo(argument).absoluteFilePath());
     } catch (const std::exception& error) {
         qWarning("%s", error.what());
     }
@@ -136,6 +145,7 @@ void TMF::FormShow() {
     TemplateFile = Settings.AppFolder + "KioroTemplate.qtf";
     Settings.CurrentFolder = Settings.AppFolder;
     LoadFileHistory();
+    LoadSettings();
     readWheelSettings();
 
     createUntitledDocument();
@@ -159,6 +169,7 @@ void TMF::FormShow() {
         ActionList1.BookMarkMoveMenuButton[n]->setShortcut(QKeySequence(QString("Ctrl+%1").arg(n)));
         ActionList1.BookMarkSetMenuButton[n]->setShortcut(QKeySequence(QString("Shift+Ctrl+%1").arg(n)));
     }
+    StartFolderMonitor();
     ActionList1.ActionVew->trigger();
 }
 
@@ -204,8 +215,9 @@ void TMF::StBResize() {
 // --- Folder explorer ---------------------------------------------------------
 
 void TMF::DirListChange() {
-    Settings.CurrentFolder = paths::withTrailingSeparator(DirList->Directory());
+    Settings.CurrentFolder = currentFolderOf(DirList->Directory());
     ActionList1.ActionVew->trigger();
+    RetargetMonitor(Settings.CurrentFolder);
 }
 
 void TMF::MoveFolderExplorer(const QString& folder) {
@@ -218,8 +230,9 @@ void TMF::Close1Click() { close(); }
 
 bool TMF::FormClose() {
     if (!QuerySaveAll()) return false;
-    EditProp.WriteReg(Settings.RegKey, "Editor", "Editor");
+    SaveOnClose();
     hide();
+    StopFolderMonitor();
     freeDocuments();
     return true;
 }

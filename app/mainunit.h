@@ -15,6 +15,9 @@
 //   bookmarks.cpp   the bookmark items of the context menu
 //   splitview.cpp   the second view of a split tab
 //   editorkeys.cpp  editor keys, wheel, caret position, line-break toggle
+//   loadsettings.cpp the values read at start-up
+//   layout.cpp      the stored window and bar layout and viewer panels
+//   monitorhost.cpp the folder change monitor and the hand-over reader
 #include "app/actionlist.h"
 #include "app/doctab.h"
 #include "app/mainmenu.h"
@@ -36,6 +39,8 @@ class QTabWidget;
 class QToolBar;
 class QToolButton;
 class QTreeWidget;
+class FolderMonitor;
+class MonitorRequests;
 class SingleInstanceLock;
 class TDirectoryListBox;
 class TEditorEx;
@@ -171,6 +176,29 @@ public:
     void DirListChange();
     // Moves the folder explorer to `folder` unless it shows it already.
     void MoveFolderExplorer(const QString& folder);
+
+    // === Stored settings and layout, hand-over, folder monitor ===============
+    // The start-up values into Settings and Wheel, then the layout and the
+    // viewer panels when SaveWindowState is set.
+    void LoadSettings();
+    // The editor properties, then the layout and the viewer panels when
+    // SaveWindowState is set.
+    void SaveOnClose();
+    void SaveLayout();
+    void LoadLayout();
+    void SaveViewInfo();
+    void LoadViewInfo();
+
+    void StartFolderMonitor();
+    void StopFolderMonitor();
+    void RetargetMonitor(const QString& folder);
+    // The monitor's requests, run in this thread while it waits.
+    void FolderRefreshRequest();
+    void ReadHandoverFile();
+
+    // In this order, so that the monitor ends before the host it calls.
+    std::unique_ptr<MonitorRequests> MonitorHost;
+    std::unique_ptr<::FolderMonitor> FolderMonitor;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -23,8 +23,9 @@ protected:
     }
 
     // Starts the program with `arguments`; true when it ended by itself with 0.
-    bool runProgram(const QStringList& arguments) {
+    bool runProgram(const QStringList& arguments, const QString& workingFolder = {}) {
         QProcess process;
+        process.setWorkingDirectory(workingFolder);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QUODEX_LOCK_DIR", lockFolder.path());
         environment.insert("QT_QPA_PLATFORM", "offscreen");
@@ -54,6 +55,16 @@ TEST_F(SecondInstanceTest, WritesItsFirstArgumentAndEndsWithoutAWindow) {
     ASSERT_TRUE(runProgram({file, "ignored"}));
 
     EXPECT_EQ(filebytes::read(handoverFile()), cp932::encode(QString("FileName=" + file + "\r\n")));
+}
+
+// The running instance works in a folder of its own.
+TEST_F(SecondInstanceTest, ARelativeNameIsHandedOverInFull) {
+    const SingleInstanceLock firstInstance(kInstanceLockName, lockFolder.path());
+    QTemporaryDir work;
+
+    ASSERT_TRUE(runProgram({"src/a.lum"}, work.path()));
+
+    EXPECT_EQ(filebytes::read(handoverFile()), cp932::encode(QString("FileName=" + work.path() + "/src/a.lum\r\n")));
 }
 
 TEST_F(SecondInstanceTest, WithoutAnArgumentWritesNothing) {

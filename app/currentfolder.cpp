@@ -1,0 +1,6 @@
+#include "app/currentfolder.h"
+
+QString currentFolderOf(const QString& folder) {
+    if (folder.isEmpty() || folder.endsWith(u'/')) return folder;
+    return folder + u'/';
+}

@@ -1,0 +1,13 @@
+// The stored values read when the main window is first shown.
+#include "app/mainunit.h"
+#include "app/settingstable.h"
+#include "platform/regini.h"
+
+void TMF::LoadSettings() {
+    const TRegIniFile reg(Settings.RegKey);
+    ReadStartupSettings(reg, Settings, Wheel.LineCount);
+    if (Settings.SaveWindowState) {
+        LoadLayout();
+        LoadViewInfo();
+    }
+}
