@@ -3,9 +3,9 @@
 //
 // The window holds this object instead of the thread itself because a
 // monitor that could not open its watches at start has ended, and must never
-// be reached again: RetargetMonitor is then a no-op, and no new monitor is
-// started for the rest of the run (the action tree is rebuilt only on the
-// explicit triggers, hand-overs go unnoticed). Ending is a join, not a
+// be reached again: RetargetMonitor is then a no-op. Whether a new monitor
+// takes its place is the owner's choice (the main window starts one on the
+// next folder it is given). Ending is a join, not a
 // detached "terminate and forget": the thread's wait for a request gives up
 // as soon as stop() asks it to, so joining takes at most one 100 ms turn and
 // cannot deadlock, even when stop() runs inside a request the thread is
