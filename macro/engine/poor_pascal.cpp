@@ -17,19 +17,6 @@ bool isBlankLine(const std::string& line) {
     return true;
 }
 
-std::optional<ValueType> typeWord(Word w) {
-    switch (w) {
-        case Word::Integer:
-            return ValueType::Integer;
-        case Word::Real:
-            return ValueType::Real;
-        case Word::String:
-            return ValueType::String;
-        default:
-            return std::nullopt;
-    }
-}
-
 class RunningFlag {
 public:
     explicit RunningFlag(Runtime& rt) : rt_(rt) { rt_.running = true; }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "macro/engine/ppa_blanks.h"
 #include "macro/engine/poor_pascal.h"
 #include "macro/engine/ppa_numbers.h"
 #include "macro/engine/ppa_runtime.h"
@@ -40,17 +41,6 @@ constexpr const char* kPrototypes[] = {
     "function Int(X:Real):Real;Index $3002;",
     "function StrToFloat(S:String):Real;Index $3003;",
 };
-
-bool isBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
-
-std::string_view trimLeft(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    return s;
-}
-std::string_view trimRight(std::string_view s) {
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
 
 // ---- procedures ($0xxx)
 

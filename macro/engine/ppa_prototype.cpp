@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "macro/engine/ppa_blanks.h"
 #include "macro/engine/ppa_error.h"
 #include "macro/engine/ppa_numbers.h"
 #include "macro/engine/ppa_parser.h"
@@ -12,33 +13,11 @@
 namespace ppa {
 namespace {
 
-bool isBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
-
-std::string_view trimLeft(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    return s;
-}
-std::string_view trimRight(std::string_view s) {
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
 [[noreturn]] void definitionError() { raiseError(PPAMessage::DefinitionError); }
 
 Word word(const TPPAParser& p) { return classifyWord(p.TokenView()); }
 
-std::optional<ValueType> typeWord(const TPPAParser& p) {
-    switch (word(p)) {
-        case Word::Integer:
-            return ValueType::Integer;
-        case Word::Real:
-            return ValueType::Real;
-        case Word::String:
-            return ValueType::String;
-        default:
-            return std::nullopt;
-    }
-}
+std::optional<ValueType> typeWord(const TPPAParser& p) { return typeWord(word(p)); }
 
 [[noreturn]] void syntaxError(const TPPAParser& p) { raiseError(PPAMessage::SyntaxError, p.TokenView()); }
 

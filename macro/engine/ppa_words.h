@@ -3,7 +3,10 @@
 // operators, type names and the symbols it tests. Classifying a token once
 // spares comparing its upper-cased text at every test.
 #include <cstdint>
+#include <optional>
 #include <string_view>
+
+#include "macro/engine/ppa_entries.h"
 
 namespace ppa {
 
@@ -79,6 +82,20 @@ inline int nestingStep(Word w) {
             return -1;
         default:
             return 0;
+    }
+}
+
+// The value type a type name (Integer, Real, String) stands for.
+inline std::optional<ValueType> typeWord(Word w) {
+    switch (w) {
+        case Word::Integer:
+            return ValueType::Integer;
+        case Word::Real:
+            return ValueType::Real;
+        case Word::String:
+            return ValueType::String;
+        default:
+            return std::nullopt;
     }
 }
 
