@@ -12,7 +12,6 @@
 namespace {
 
 constexpr int kCaretPanel = 2;
-constexpr int kDefaultWheelLines = 2;
 
 QString caretPositionText(int row, int col, bool zeroBase) {
     return QString::number(zeroBase ? row : row + 1) + "行" + QString::number(col) + "桁";
@@ -61,11 +60,6 @@ void TMF::EditorKeyDown(TEditorEx& /*editor*/, int key, Qt::KeyboardModifiers sh
 }
 
 // --- Wheel ---------------------------------------------------------------------------
-
-void TMF::readWheelSettings() {
-    if (Wheel.LineCount < 0)
-        Wheel.LineCount = TRegIniFile(Settings.RegKey).ReadInteger("Other", "WheelScrollCount", kDefaultWheelLines);
-}
 
 // The toolkit delivers the wheel to the view under the mouse, which also
 // scrolls itself: that view, when it belongs to the current document, gets

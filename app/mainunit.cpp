@@ -146,7 +146,6 @@ void TMF::FormShow() {
     Settings.CurrentFolder = Settings.AppFolder;
     LoadFileHistory();
     LoadSettings();
-    readWheelSettings();
 
     createUntitledDocument();
     EditProp.ReadReg(Settings.RegKey, "Editor", "Editor");

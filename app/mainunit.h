@@ -315,8 +315,6 @@ private:
     void refreshDocumentState();
     void splitView(TDocTab& doc);
     void joinViews(TDocTab& doc);
-    // Reads the wheel's row count unless the settings gave it already.
-    void readWheelSettings();
 
     QTimer* editActionsTimer_ = nullptr;
 };
