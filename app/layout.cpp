@@ -44,37 +44,29 @@ struct StoredPlace {
     bool visible = true;
 };
 
-// A floating bar is a window itself, so it is its own host.
+// A floating bar is a window itself, so its own bounds are the ones stored.
 void writePosition(TRegIniFile& reg, const QString& section, const TMF& mf, const QWidget& control) {
-    const QWidget& host = control;
-    if (&host == &mf && mf.isMaximized()) {
+    if (&control == &mf && mf.isMaximized()) {
         reg.WriteInteger(section, "Top", mf.Settings.Top);
         reg.WriteInteger(section, "Left", mf.Settings.Left);
         reg.WriteInteger(section, "Width", mf.Settings.Width);
         reg.WriteInteger(section, "Heiht", mf.Settings.Height);
     } else {
-        reg.WriteInteger(section, "Top", host.y());
-        reg.WriteInteger(section, "Left", host.x());
-        reg.WriteInteger(section, "Width", host.width());
+        reg.WriteInteger(section, "Top", control.y());
+        reg.WriteInteger(section, "Left", control.x());
+        reg.WriteInteger(section, "Width", control.width());
         reg.WriteInteger(section, "Heiht", control.height());
     }
-    reg.WriteBool(section, "Visible", !host.isHidden());
+    reg.WriteBool(section, "Visible", !control.isHidden());
 }
 
 StoredPlace readBarPlace(const TRegIniFile& reg, const QString& section) {
     StoredPlace place;
     place.floating = reg.ReadBool(section, "Floating", false);
-    if (place.floating) {
-        place.left = reg.ReadInteger(section, "Left", kUnset);
-        place.top = reg.ReadInteger(section, "Top", kUnset);
-        place.width = reg.ReadInteger(section, "Width", kUnset);
-        place.height = reg.ReadInteger(section, "Heiht", kUnset);
-    } else {
-        place.top = reg.ReadInteger(section, "Top", kUnset);
-        place.left = reg.ReadInteger(section, "Left", kUnset);
-        place.height = reg.ReadInteger(section, "Heiht", kUnset);
-        place.width = reg.ReadInteger(section, "Width", kUnset);
-    }
+    place.top = reg.ReadInteger(section, "Top", kUnset);
+    place.left = reg.ReadInteger(section, "Left", kUnset);
+    place.width = reg.ReadInteger(section, "Width", kUnset);
+    place.height = reg.ReadInteger(section, "Heiht", kUnset);
     place.visible = reg.ReadBool(section, "Visible", true);
     return place;
 }
