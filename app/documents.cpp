@@ -13,6 +13,7 @@
 
 #include <QFileInfo>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -48,10 +49,8 @@ void TMF::SetPageCaption(QWidget* sheet, const QString& caption) {
 }
 
 void TMF::setActivePage(QWidget* sheet) {
-    const bool before = settingPage_;
-    settingPage_ = true;
+    const QScopedValueRollback quiet(settingPage_, true);
     EditorTabSheet->setCurrentWidget(sheet);
-    settingPage_ = before;
 }
 
 void TMF::onPageChanged() {
@@ -69,10 +68,8 @@ TDocTab* TMF::CreateDocTab() {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     {
-        const bool before = settingPage_;
-        settingPage_ = true;
+        const QScopedValueRollback quiet(settingPage_, true);
         EditorTabSheet->addTab(sheet, QString());
-        settingPage_ = before;
     }
 
     auto* editor = new TEditorEx(sheet);
@@ -228,11 +225,11 @@ void TMF::OpenDocument(const QString& name, bool updateFolder) {
 void TMF::discardLastDocTab(QWidget* previousPage, TDocTab* previousDoc) {
     std::unique_ptr<TDocTab> doc = std::move(DocTabs.back());
     DocTabs.pop_back();
-    const bool before = settingPage_;
-    settingPage_ = true;
-    delete doc->Sheet;  // with its editor
-    if (previousPage) EditorTabSheet->setCurrentWidget(previousPage);
-    settingPage_ = before;
+    {
+        const QScopedValueRollback quiet(settingPage_, true);
+        delete doc->Sheet;  // with its editor
+        if (previousPage) EditorTabSheet->setCurrentWidget(previousPage);
+    }
     CurDocTab = previousDoc;
     refreshDocumentState();
 }

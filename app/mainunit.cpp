@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolBar>
@@ -239,10 +240,10 @@ bool TMF::FormClose() {
 void TMF::freeDocuments() {
     CurEditor = nullptr;
     CurDocTab = nullptr;
-    const bool before = settingPage_;
-    settingPage_ = true;
-    for (auto& doc : DocTabs) delete doc->Sheet;  // with its editors
-    settingPage_ = before;
+    {
+        const QScopedValueRollback quiet(settingPage_, true);
+        for (auto& doc : DocTabs) delete doc->Sheet;  // with its editors
+    }
     DocTabs.clear();
     Settings.DocNames.clear();
 }

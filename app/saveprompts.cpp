@@ -6,6 +6,7 @@
 #include "components/editorex.h"
 #include "platform/prompt.h"
 
+#include <QScopedValueRollback>
 #include <QTabWidget>
 
 namespace {
@@ -88,10 +89,8 @@ void TMF::CloseThisPageClick() {
         Settings.DocNames.removeAt(index);
         if (CurEditor == doc->Editor) CurEditor = nullptr;
         if (CurDocTab == doc.get()) CurDocTab = nullptr;
-        const bool before = settingPage_;
-        settingPage_ = true;
+        const QScopedValueRollback quiet(settingPage_, true);
         delete doc->Sheet;  // with its editors and splitter
-        settingPage_ = before;
     }
     if (!DocTabs.empty())
         EditorTabSheetChange();
