@@ -76,7 +76,6 @@ TDocTab* TMF::CreateDocTab() {
     editor->setProperty(kTagProperty, PageTagCounter);
     editor->SetPopupMenu(Menus.PM);
     column->addWidget(editor);
-    connect(editor, &TEditorEx::changed, this, [this] { runGuarded([this] { UpdateModifiedMark(); }); });
     connectEditorEvents(editor);
 
     editor->Lines().Clear();

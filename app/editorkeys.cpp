@@ -29,6 +29,7 @@ void TMF::connectEditorEvents(TEditorEx* editor) {
 }
 
 void TMF::connectViewEvents(TEditorEx* editor) {
+    connect(editor, &TEditorEx::changed, this, [this] { runGuarded([this] { UpdateModifiedMark(); }); });
     connect(editor, &TEditorEx::keyDown, this,
             [this, editor](int key, Qt::KeyboardModifiers shift, bool* swallow) {
                 runGuarded([&] { EditorKeyDown(*editor, key, shift, *swallow); });

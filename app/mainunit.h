@@ -303,7 +303,7 @@ private:
     void connectEditStateRefresh();
     // A main view's events: those of every view, and its caret moves.
     void connectEditorEvents(TEditorEx* editor);
-    // Key down, wheel and the refresh of the enabled states.
+    // The modified mark, key down, wheel and the refresh of the enabled states.
     void connectViewEvents(TEditorEx* editor);
     void watchEditState(TEditorEx* editor);
     // Refreshes Undo, Redo, Copy, Cut and the caret position of CurEditor

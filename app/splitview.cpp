@@ -32,7 +32,6 @@ void TMF::splitView(TDocTab& doc) {
     auto* lower = new TEditorEx;
     lower->setObjectName("LowerEditor");
     lower->SetPopupMenu(Menus.PM);
-    connect(lower, &TEditorEx::changed, this, [this] { runGuarded([this] { UpdateModifiedMark(); }); });
     connectViewEvents(lower);  // no caret moves: the status bar follows the main view
     EditProp.AssignTo(*lower);
     lower->ShareText(upper);
