@@ -92,7 +92,7 @@ QAction* makeAction(QObject* owner, const QString& name, const QString& caption,
 }
 
 void mirror(QAction* shown, QAction* original) {
-    shown->setProperty("mirrors", original->objectName());
+    shown->setProperty(kMirrorProperty, original->objectName());
     shown->setEnabled(original->isEnabled());
     QObject::connect(original, &QAction::enabledChanged, shown, &QAction::setEnabled);
     QObject::connect(shown, &QAction::triggered, original, [original] { original->trigger(); });

@@ -13,6 +13,9 @@
 class QAction;
 class QObject;
 
+// The property of a mirror that names the action it shows.
+inline constexpr const char* kMirrorProperty = "mirrors";
+
 struct TActionList {
     // The action list.
     QAction* NewText = nullptr;

@@ -27,7 +27,6 @@
 namespace {
 
 constexpr const char* kRegKey = "\\Software\\Telsor\\Quodex";
-constexpr const char* kMirrorProperty = "mirrors";
 
 // A title is shown literally; Qt would otherwise take "[*]" as the
 // placeholder of its modified mark.
