@@ -19,6 +19,20 @@ QByteArray resetBytes() {
     return textfile::joinLines({cp932::encode(QString(kFileNameEntry) + '=' + kHandoverNothing)});
 }
 
+// The file as it is now; nothing when it exists but cannot be read (still
+// held by its writer, say). The name is left to the reader.
+std::optional<HandoverSnapshot> look(const QString& path) {
+    HandoverSnapshot snapshot;
+    snapshot.exists = QFileInfo::exists(path);
+    if (!snapshot.exists) return snapshot;
+    try {
+        snapshot.bytes = filebytes::read(path);
+    } catch (const FileError&) {
+        return std::nullopt;
+    }
+    return snapshot;
+}
+
 // Blocks the calling thread; the tick count wraps, so only differences count.
 void waitForWriter() {
     const quint32 start = GetTickCount();
@@ -40,39 +54,25 @@ QString valueOfName(const QStringList& lines, const QString& name) {
 
 void WriteHandoverFile(const QString& programFolder, const QString& fileName) {
     if (fileName.isEmpty()) return;
-    textfile::saveLines(handoverPath(programFolder), {"FileName=" + fileName});
+    textfile::saveLines(handoverPath(programFolder), {QString(kFileNameEntry) + '=' + fileName});
 }
 
 std::optional<HandoverSnapshot> ReadHandover(const QString& programFolder) {
-    const QString path = handoverPath(programFolder);
     waitForWriter();
-    HandoverSnapshot snapshot;
-    snapshot.exists = QFileInfo::exists(path);
-    if (!snapshot.exists) return snapshot;
-    try {
-        snapshot.bytes = filebytes::read(path);
-    } catch (const FileError&) {
-        return std::nullopt;  // still held by its writer, say: read at the next change
-    }
+    // A file that cannot be read yet is read at the next change.
+    std::optional<HandoverSnapshot> snapshot = look(handoverPath(programFolder));
+    if (!snapshot || !snapshot->exists) return snapshot;
     QStringList lines;
-    for (const QByteArray& line : textfile::splitLines(snapshot.bytes)) lines.append(cp932::decode(line));
-    snapshot.fileName = valueOfName(lines, kFileNameEntry);
+    for (const QByteArray& line : textfile::splitLines(snapshot->bytes)) lines.append(cp932::decode(line));
+    snapshot->fileName = valueOfName(lines, kFileNameEntry);
     return snapshot;
 }
 
 bool ResetHandoverFile(const QString& programFolder, const HandoverSnapshot& seen) {
     const QString path = handoverPath(programFolder);
-    HandoverSnapshot now;
-    now.exists = QFileInfo::exists(path);
-    if (now.exists) {
-        try {
-            now.bytes = filebytes::read(path);
-        } catch (const FileError&) {
-            return false;
-        }
-    }
-    if (now.exists != seen.exists || now.bytes != seen.bytes) return false;
+    const std::optional<HandoverSnapshot> now = look(path);
+    if (!now || now->exists != seen.exists || now->bytes != seen.bytes) return false;
     const QByteArray reset = resetBytes();
-    if (now.bytes != reset) filebytes::save(path, reset);
+    if (now->bytes != reset) filebytes::save(path, reset);
     return true;
 }
