@@ -146,10 +146,10 @@ void TMF::FormShow() {
     Settings.CurrentFolder = Settings.AppFolder;
     LoadFileHistory();
     LoadSettings();
+    // Read before the first document, which takes them as it is made.
+    EditProp.ReadReg(Settings.RegKey, "Editor", "Editor");
 
     createUntitledDocument();
-    EditProp.ReadReg(Settings.RegKey, "Editor", "Editor");
-    EditProp.AssignTo(*CurEditor);
     CurEditor->setFocus();
 
     // Tool tips already stay up for 10 seconds, the hint pause wanted here.
