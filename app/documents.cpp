@@ -26,8 +26,6 @@ namespace {
 
 constexpr const char* kTagProperty = "Tag";
 
-int tagOf(const QObject* object) { return object ? object->property(kTagProperty).toInt() : -1; }
-
 QString folderOf(const QString& file) { return paths::withTrailingSeparator(paths::folderPart(file)); }
 
 }  // namespace
@@ -127,11 +125,10 @@ void TMF::ActivateDocument(const QString& name) {
 void TMF::EditorTabSheetChange() {
     QWidget* page = ActivePage();
     CurCaption = withoutModifiedMark(PageCaption(page));
-    for (const auto& doc : DocTabs) {
-        if (tagOf(doc->Editor) != tagOf(page)) continue;
-        CurDocTab = doc.get();
-        CurEditor = doc->Editor;
-        break;
+    const int index = DocIndexOfPage(page);
+    if (index >= 0) {
+        CurDocTab = DocTabs[index].get();
+        CurEditor = CurDocTab->Editor;
     }
     refreshDocumentState();
     SetMainTitle(Settings.DocNames.value(ActiveDocIndex()));
