@@ -11,6 +11,8 @@
 
 namespace {
 
+constexpr const char* kChangedQuestion = "は変更されています。保存しますか？";
+
 // Restores a value when the scope ends, also by an exception.
 template <typename T>
 class Restore {
@@ -62,10 +64,10 @@ bool TMF::QuerySaveAll() {
         if (!CurEditor->Modified()) continue;
         const QString name = Settings.DocNames[int(i)];
         if (name.isEmpty()) {
-            if (askUntilSavedAs(doc.Sheet, "は変更されています。保存しますか？") == IdCancel) return false;
+            if (askUntilSavedAs(doc.Sheet, kChangedQuestion) == IdCancel) return false;
             continue;
         }
-        const QString text = withoutModifiedMark(PageCaption(doc.Sheet)) + "は変更されています。保存しますか？";
+        const QString text = withoutModifiedMark(PageCaption(doc.Sheet)) + kChangedQuestion;
         const int answer = prompts().ask("確認", text, mb::YesNoCancel, mb::IconQuestion, this);
         if (answer == IdCancel) return false;
         if (answer == IdYes) {
@@ -80,7 +82,7 @@ void TMF::CloseThisPageClick() {
     QWidget* page = ActivePage();
     const int index = DocIndexOfPage(page);
     if (CurEditor && CurEditor->Modified() &&
-        askUntilSavedAs(page, "は変更されています。保存しますか？") == IdCancel)
+        askUntilSavedAs(page, kChangedQuestion) == IdCancel)
         return;
 
     if (index != -1) {
