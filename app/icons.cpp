@@ -181,26 +181,26 @@ void replace(QPainter& p) {
     arrowHead(p, QPointF(8.5, 12), QPointF(6, 10), QPointF(6, 14), kBlue);
 }
 
-void macro(QPainter& p) {
-    sheet(p, QRectF(1.5, 1.5, 13, 13));
+// A bold letter centred in `r`.
+void letter(QPainter& p, QRectF r, int pixels, QColor color, const char* text) {
     QFont font = QApplication::font();
-    font.setPixelSize(10);
+    font.setPixelSize(pixels);
     font.setBold(true);
     p.setFont(font);
-    p.setPen(kRed);
-    p.drawText(QRectF(1.5, 3, 13, 11), Qt::AlignCenter, "M");
+    p.setPen(color);
+    p.drawText(r, Qt::AlignCenter, text);
+}
+
+void macro(QPainter& p) {
+    sheet(p, QRectF(1.5, 1.5, 13, 13));
+    letter(p, QRectF(1.5, 3, 13, 11), 10, kRed, "M");
 }
 
 void help(QPainter& p) {
     p.setPen(QPen(kBlue.darker(130), 1));
     p.setBrush(kBlue);
     p.drawEllipse(QPointF(8, 8), 7, 7);
-    QFont font = QApplication::font();
-    font.setPixelSize(11);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(1, 1, 14, 14), Qt::AlignCenter, "?");
+    letter(p, QRectF(1, 1, 14, 14), 11, Qt::white, "?");
 }
 
 void contents(QPainter& p) {
