@@ -43,7 +43,10 @@ QString TMF::PageCaption(const QWidget* sheet) const {
 void TMF::SetPageCaption(QWidget* sheet, const QString& caption) {
     const int index = EditorTabSheet->indexOf(sheet);
     if (index < 0) return;
-    EditorTabSheet->setTabText(index, QString(caption).replace("&", "&&"));
+    // The mark is set again at every change of the text: a caption that stays
+    // as it is costs the tab bar no new layout.
+    const QString text = QString(caption).replace("&", "&&");
+    if (EditorTabSheet->tabText(index) != text) EditorTabSheet->setTabText(index, text);
 }
 
 void TMF::setActivePage(QWidget* sheet) {
