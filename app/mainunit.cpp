@@ -220,7 +220,7 @@ void TMF::DirListChange() {
 }
 
 void TMF::MoveFolderExplorer(const QString& folder) {
-    if (paths::withTrailingSeparator(DirList->Directory()) != folder) DirList->SetDirectory(folder);
+    if (currentFolderOf(DirList->Directory()) != folder) DirList->SetDirectory(folder);
 }
 
 // --- Closing -------------------------------------------------------------------
