@@ -60,7 +60,8 @@ void writePosition(TRegIniFile& reg, const QString& section, const TMF& mf, cons
     reg.WriteBool(section, "Visible", !control.isHidden());
 }
 
-StoredPlace readBarPlace(const TRegIniFile& reg, const QString& section) {
+// The window's section holds the same bounds as a bar's.
+StoredPlace readPlace(const TRegIniFile& reg, const QString& section) {
     StoredPlace place;
     place.floating = reg.ReadBool(section, "Floating", false);
     place.top = reg.ReadInteger(section, "Top", kUnset);
@@ -74,12 +75,9 @@ StoredPlace readBarPlace(const TRegIniFile& reg, const QString& section) {
 int storedOr(int stored, int current) { return stored == kUnset ? current : stored; }
 
 void applyWindowBounds(TMF& mf, const TRegIniFile& reg) {
-    const int top = reg.ReadInteger(kMainWindowSection, "Top", kUnset);
-    const int left = reg.ReadInteger(kMainWindowSection, "Left", kUnset);
-    const int height = reg.ReadInteger(kMainWindowSection, "Heiht", kUnset);
-    const int width = reg.ReadInteger(kMainWindowSection, "Width", kUnset);
-    mf.move(storedOr(left, mf.x()), storedOr(top, mf.y()));
-    mf.resize(storedOr(width, mf.width()), storedOr(height, mf.height()));
+    const StoredPlace place = readPlace(reg, kMainWindowSection);
+    mf.move(storedOr(place.left, mf.x()), storedOr(place.top, mf.y()));
+    mf.resize(storedOr(place.width, mf.width()), storedOr(place.height, mf.height()));
 }
 
 // The palette is the one bar whose width is its own (it grows with the
@@ -165,7 +163,7 @@ void TMF::LoadLayout() {
     applyWindowBounds(*this, reg);
 
     std::vector<std::pair<QToolBar*, StoredPlace>> places;
-    for (const BarSection& entry : storedBars(*this)) places.emplace_back(entry.bar, readBarPlace(reg, entry.section));
+    for (const BarSection& entry : storedBars(*this)) places.emplace_back(entry.bar, readPlace(reg, entry.section));
     applyPaletteWidth(*this, places.front().second.width);
     arrangeDockedBars(*this, places);
     for (auto& [bar, place] : places) {
