@@ -141,23 +141,22 @@ void arrangeDockedBars(TMF& mf, const std::vector<std::pair<QToolBar*, StoredPla
 void TMF::SaveOnClose() {
     EditProp.WriteReg(Settings.RegKey, "Editor", "Editor");
     if (!Settings.SaveWindowState) return;
-    SaveLayout();
-    SaveViewInfo();
-}
-
-void TMF::SaveLayout() {
     TRegIniFile reg(Settings.RegKey);
     reg.SetWriteThrough(false);
+    SaveLayout(reg);
+    SaveViewInfo(reg);
+    reg.UpdateFile();
+}
+
+void TMF::SaveLayout(TRegIniFile& reg) {
     writePosition(reg, kMainWindowSection, *this, *this);
     for (const BarSection& entry : storedBars(*this)) {
         reg.WriteBool(entry.section, "Floating", entry.bar->isFloating());
         writePosition(reg, entry.section, *this, *entry.bar);
     }
-    reg.UpdateFile();
 }
 
-void TMF::LoadLayout() {
-    const TRegIniFile reg(Settings.RegKey);
+void TMF::LoadLayout(const TRegIniFile& reg) {
     // The bar area widens the palette by what the window grows from here.
     LastWidth = width();
     applyWindowBounds(*this, reg);
@@ -172,17 +171,13 @@ void TMF::LoadLayout() {
     }
 }
 
-void TMF::SaveViewInfo() {
-    TRegIniFile reg(Settings.RegKey);
-    reg.SetWriteThrough(false);
+void TMF::SaveViewInfo(TRegIniFile& reg) {
     reg.WriteBool(kViewSection, "ActionViewChecked", !ActionViewPanel->isHidden());
     reg.WriteBool(kViewSection, "FolderExpChecked", !FolderPanel->isHidden());
     reg.WriteBool(kViewSection, "ShowLeftPanel", !LeftPanel->isHidden());
-    reg.UpdateFile();
 }
 
-void TMF::LoadViewInfo() {
-    const TRegIniFile reg(Settings.RegKey);
+void TMF::LoadViewInfo(const TRegIniFile& reg) {
     if (!reg.ReadBool(kViewSection, "ActionViewChecked", true)) ActionViewPanel->hide();
     if (!reg.ReadBool(kViewSection, "FolderExpChecked", true)) hideFolderPanel();
     if (!reg.ReadBool(kViewSection, "ShowLeftPanel", true) && !LeftPanel->isHidden()) ShowLeftBarMClick();

@@ -7,7 +7,7 @@ void TMF::LoadSettings() {
     const TRegIniFile reg(Settings.RegKey);
     ReadStartupSettings(reg, Settings, Wheel.LineCount);
     if (Settings.SaveWindowState) {
-        LoadLayout();
-        LoadViewInfo();
+        LoadLayout(reg);
+        LoadViewInfo(reg);
     }
 }

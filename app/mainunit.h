@@ -48,6 +48,7 @@ class TDriveComboBox;
 class TDropDst;
 class TMenuBar;
 class TOpenFileHistories;
+class TRegIniFile;
 class TStatusBar;
 
 // The name of the lock that marks the running instance.
@@ -184,10 +185,12 @@ public:
     // The editor properties, then the layout and the viewer panels when
     // SaveWindowState is set.
     void SaveOnClose();
-    void SaveLayout();
-    void LoadLayout();
-    void SaveViewInfo();
-    void LoadViewInfo();
+    // One store for the whole start or close: it is read, or written to
+    // disk, once.
+    void SaveLayout(TRegIniFile& reg);
+    void LoadLayout(const TRegIniFile& reg);
+    void SaveViewInfo(TRegIniFile& reg);
+    void LoadViewInfo(const TRegIniFile& reg);
 
     void StartFolderMonitor();
     void StopFolderMonitor();
