@@ -2,7 +2,6 @@
 // writes and how it exits.
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <iconv.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -18,24 +17,15 @@
 #include <thread>
 #include <vector>
 
+#include "tests/macro/sjistext.h"
+
 extern char** environ;
 
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string sjis(const std::string& utf8) {
-    iconv_t cd = iconv_open("CP932", "UTF-8");
-    std::string out(utf8.size() * 2 + 8, '\0');
-    char* src = const_cast<char*>(utf8.data());
-    std::size_t srcLeft = utf8.size();
-    char* dst = out.data();
-    std::size_t dstLeft = out.size();
-    iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-    iconv_close(cd);
-    out.resize(out.size() - dstLeft);
-    return out;
-}
+using macrotest::sjis;
 
 std::string readAll(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
