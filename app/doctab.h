@@ -1,5 +1,7 @@
 #pragma once
-// One document: its tab sheet and the editor that fills it.
+// One document: its tab sheet, the editor that fills it, and the file it was
+// loaded from or saved to.
+#include <QString>
 #include <array>
 
 class QWidget;
@@ -11,4 +13,5 @@ struct TDocTab {
     TEditorEx* LowerEditor = nullptr;   // the second view while split
     QWidget* LowerSplitter = nullptr;
     std::array<bool, 10> BookMarks{};   // drives the bookmark items' checks
+    QString Name;                       // full path; empty while untitled
 };

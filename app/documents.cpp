@@ -6,6 +6,7 @@
 // command with every document as it was.
 #include "app/dirlistbox.h"
 #include "app/mainunit.h"
+#include "app/messages.h"
 #include "app/tabcaption.h"
 #include "components/editorex.h"
 #include "platform/paths.h"
@@ -87,54 +88,35 @@ TDocTab* TMF::CreateDocTab() {
 
     record->Editor = editor;
     record->Sheet = sheet;
-    TDocTab* created = record.get();
-    DocTabs.push_back(std::move(record));
-    CurDocTab = created;
+    CurDocTab = &DocTabs.Add(std::move(record));
     refreshDocumentState();
-    return created;
+    return CurDocTab;
 }
 
-int TMF::DocIndexOfPage(const QWidget* sheet) const {
-    for (std::size_t i = 0; i < DocTabs.size(); ++i)
-        if (DocTabs[i]->Sheet == sheet) return int(i);
-    return -1;
-}
+int TMF::ActiveDocIndex() const { return qMax(0, DocTabs.IndexOfSheet(ActivePage())); }
 
-int TMF::ActiveDocIndex() const { return qMax(0, DocIndexOfPage(ActivePage())); }
-
-int TMF::DocNameIndex(const QString& name) const {
-    for (int i = 0; i < Settings.DocNames.size(); ++i)
-        if (Settings.DocNames[i].compare(name, Qt::CaseInsensitive) == 0) return i;
-    return -1;
-}
-
-TDocTab* TMF::docOfEditor(const TEditorEx* editor, int* index) const {
-    for (std::size_t i = 0; i < DocTabs.size(); ++i) {
-        if (DocTabs[i]->Editor != editor) continue;
-        if (index) *index = int(i);
-        return DocTabs[i].get();
-    }
-    if (index) *index = -1;
-    return nullptr;
+TDocTab* TMF::docOfEditor(const TEditorEx* editor) const {
+    const int index = DocTabs.IndexOfEditor(editor);
+    return index >= 0 ? &DocTabs[index] : nullptr;
 }
 
 void TMF::ActivateDocument(const QString& name) {
-    const int i = DocNameIndex(name);
+    const int i = DocTabs.IndexOfName(name);
     if (i < 0) return;
-    setActivePage(DocTabs[i]->Sheet);
+    setActivePage(DocTabs[i].Sheet);
     EditorTabSheetChange();
 }
 
 void TMF::EditorTabSheetChange() {
     QWidget* page = ActivePage();
     CurCaption = withoutModifiedMark(PageCaption(page));
-    const int index = DocIndexOfPage(page);
+    const int index = DocTabs.IndexOfSheet(page);
     if (index >= 0) {
-        CurDocTab = DocTabs[index].get();
+        CurDocTab = &DocTabs[index];
         CurEditor = CurDocTab->Editor;
     }
     refreshDocumentState();
-    SetMainTitle(Settings.DocNames.value(ActiveDocIndex()));
+    SetMainTitle(DocTabs.Name(ActiveDocIndex()));
     ReTextUpdate();
 }
 
@@ -142,18 +124,16 @@ void TMF::EditorTabSheetChange() {
 
 void TMF::createUntitledDocument() {
     CurEditor = CreateDocTab()->Editor;
-    ++UntitledCount;
-    const QString caption = untitledCaption(UntitledCount);
+    const QString caption = untitledCaption(DocTabs.NextUntitledNumber());
     SetPageCaption(CurDocTab->Sheet, caption);
     CurCaption = caption;
     SetMainTitle(CurCaption);
-    Settings.DocNames.append(QString());
     ReTextUpdate();
 }
 
 void TMF::NewTextExecute() {
-    const int untitled = Settings.DocNames.indexOf(QString());
-    if (untitled >= 0 && !DocTabs[untitled]->Editor->Modified()) {
+    const int untitled = DocTabs.FirstUntitled();
+    if (untitled >= 0 && !DocTabs[untitled].Editor->Modified()) {
         ActivateDocument(QString());
         return;
     }
@@ -176,8 +156,8 @@ void TMF::OpenDocument(const QString& name, bool updateFolder) {
 
     // A file already open is brought to front, never loaded a second time,
     // also when an untitled tab could take it.
-    if (DocNameIndex(name) >= 0) {
-        prompts().inform("開く", name + " はすでに開かれています", mb::IconAsterisk, this);
+    if (DocTabs.IndexOfName(name) >= 0) {
+        ShowAppMessage(AppMessage::AlreadyOpen, this, name);
         ActivateDocument(name);
         SetMainTitle(name);
         return;
@@ -185,14 +165,14 @@ void TMF::OpenDocument(const QString& name, bool updateFolder) {
 
     // The file is loaded before the document takes its name, so a file that
     // cannot be read leaves every tab and name as it was.
-    const int untitled = Settings.DocNames.indexOf(QString());
-    if (untitled >= 0 && !DocTabs[untitled]->Editor->Modified()) {
-        TDocTab* doc = DocTabs[untitled].get();
-        doc->Editor->Lines().LoadFromFile(name);
-        setActivePage(doc->Sheet);
+    const int untitled = DocTabs.FirstUntitled();
+    if (untitled >= 0 && !DocTabs[untitled].Editor->Modified()) {
+        TDocTab& doc = DocTabs[untitled];
+        doc.Editor->Lines().LoadFromFile(name);
+        setActivePage(doc.Sheet);
         EditorTabSheetChange();
-        SetPageCaption(doc->Sheet, paths::fileNamePart(name));
-        Settings.DocNames[untitled] = name;
+        SetPageCaption(doc.Sheet, paths::fileNamePart(name));
+        doc.Name = name;
     } else {
         QWidget* previousPage = ActivePage();
         TDocTab* previousDoc = CurDocTab;
@@ -205,7 +185,7 @@ void TMF::OpenDocument(const QString& name, bool updateFolder) {
         }
         CurEditor = doc->Editor;
         SetPageCaption(doc->Sheet, paths::fileNamePart(name));
-        Settings.DocNames.append(name);
+        doc->Name = name;
     }
 
     CurCaption = PageCaption(ActivePage());
@@ -222,8 +202,7 @@ void TMF::OpenDocument(const QString& name, bool updateFolder) {
 }
 
 void TMF::discardLastDocTab(QWidget* previousPage, TDocTab* previousDoc) {
-    std::unique_ptr<TDocTab> doc = std::move(DocTabs.back());
-    DocTabs.pop_back();
+    std::unique_ptr<TDocTab> doc = DocTabs.Take(DocTabs.Count() - 1);
     {
         const QScopedValueRollback quiet(settingPage_, true);
         delete doc->Sheet;  // with its editor
@@ -236,14 +215,13 @@ void TMF::discardLastDocTab(QWidget* previousPage, TDocTab* previousDoc) {
 // --- Reload ------------------------------------------------------------------------
 
 void TMF::ReTextUpdate() {
-    ActionList1.ReText->setEnabled(!Settings.DocNames.value(ActiveDocIndex()).isEmpty());
+    ActionList1.ReText->setEnabled(!DocTabs.Name(ActiveDocIndex()).isEmpty());
 }
 
 void TMF::ReTextExecute() {
-    const QString name = Settings.DocNames.value(ActiveDocIndex());
+    const QString name = DocTabs.Name(ActiveDocIndex());
     if (name.isEmpty() || !CurEditor) return;
-    if (prompts().ask("確認", "本当に読み直してよいですか？", mb::YesNo, mb::IconQuestion, this) != IdYes)
-        return;
+    if (ShowAppMessage(AppMessage::ReloadQuestion, this) != IdYes) return;
     CurEditor->Lines().LoadFromFile(name);
     CurEditor->SetModified(false);
     SetPageCaption(ActivePage(), paths::fileNamePart(name));
@@ -253,8 +231,7 @@ void TMF::ReTextExecute() {
 // --- Save ----------------------------------------------------------------------------
 
 void TMF::OverSaveTextExecute() {
-    const int index = DocIndexOfPage(ActivePage());
-    const QString name = index >= 0 ? Settings.DocNames.value(index) : QString();
+    const QString name = DocTabs.Name(DocTabs.IndexOfSheet(ActivePage()));
     if (name.isEmpty()) {
         NewSaveTextExecute();
         return;
@@ -269,8 +246,7 @@ void TMF::OverSaveTextExecute() {
 void TMF::NewSaveTextExecute() { SaveDocumentAs(true); }
 
 bool TMF::SaveDocumentAs(bool updateFolder) {
-    int index = -1;
-    TDocTab* doc = docOfEditor(CurEditor, &index);
+    TDocTab* doc = docOfEditor(CurEditor);
     if (!doc) return false;
 
     FileDialogRequest request;
@@ -289,7 +265,7 @@ bool TMF::SaveDocumentAs(bool updateFolder) {
             CurCaption = PageCaption(doc->Sheet);
             SetMainTitle(name);
         }
-        Settings.DocNames[index] = name;
+        doc->Name = name;
         Settings.CurrentFolder = folderOf(name);
         saved = true;
     }

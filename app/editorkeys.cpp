@@ -6,6 +6,7 @@
 #include "components/editorex.h"
 #include "platform/prompt.h"
 #include "platform/regini.h"
+#include "settings/settingstable.h"
 
 #include <QAbstractButton>
 
@@ -94,7 +95,8 @@ void TMF::CenterCaretRow() {
 void TMF::InNewLineExecute() {
     Settings.InsertNewLine = !Settings.InsertNewLine;
     SetNewLineButtons();
-    TRegIniFile(Settings.RegKey).WriteBool("Other", "NewLine", Settings.InsertNewLine);
+    TRegIniFile reg(Settings.RegKey);
+    WriteStartupSetting(reg, Settings, &TSettings::InsertNewLine);
 }
 
 void TMF::SetNewLineButtons() {

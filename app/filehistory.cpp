@@ -4,6 +4,7 @@
 #include "components/dropdst.h"
 #include "components/openfilehistories.h"
 #include "platform/prompt.h"
+#include "settings/storedvalues.h"
 
 #include <QMenu>
 
@@ -22,7 +23,7 @@ void TMF::buildFileSources() {
 }
 
 void TMF::LoadFileHistory() {
-    OFH->SetStorage(Settings.RegKey, "Files");
+    OFH->SetStorage(Settings.RegKey, stored::kFilesSection);
     OFH->ReadSection();
 }
 

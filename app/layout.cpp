@@ -9,6 +9,7 @@
 #include "app/barrows.h"
 #include "app/mainunit.h"
 #include "platform/regini.h"
+#include "settings/storedvalues.h"
 
 #include <QSplitter>
 #include <QToolBar>
@@ -17,9 +18,7 @@
 
 namespace {
 
-constexpr const char* kMainWindowSection = "Pos\\MainWindow";
-constexpr const char* kViewSection = "ViewInfo";
-constexpr int kUnset = -1;
+constexpr int kUnset = stored::kUnsetPlace;
 
 struct BarSection {
     QToolBar* bar;
@@ -28,11 +27,11 @@ struct BarSection {
 
 // The bars whose places are stored, in the order they are written and read.
 std::vector<BarSection> storedBars(const TMF& mf) {
-    return {{mf.FunctionPalet, "Pos\\FunctionPalet"},
-            {mf.HelpBar, "Pos\\HelpBar"},
-            {mf.FileBar, "Pos\\FileBar"},
-            {mf.ComBar, "Pos\\DbgBar"},
-            {mf.FindBar, "Pos\\FindBar"}};
+    return {{mf.FunctionPalet, stored::kFunctionPaletPlace},
+            {mf.HelpBar, stored::kHelpBarPlace},
+            {mf.FileBar, stored::kFileBarPlace},
+            {mf.ComBar, stored::kDbgBarPlace},
+            {mf.FindBar, stored::kFindBarPlace}};
 }
 
 struct StoredPlace {
@@ -45,37 +44,33 @@ struct StoredPlace {
 };
 
 // A floating bar is a window itself, so its own bounds are the ones stored.
-void writePosition(TRegIniFile& reg, const QString& section, const TMF& mf, const QWidget& control) {
-    if (&control == &mf && mf.isMaximized()) {
-        reg.WriteInteger(section, "Top", mf.Settings.Top);
-        reg.WriteInteger(section, "Left", mf.Settings.Left);
-        reg.WriteInteger(section, "Width", mf.Settings.Width);
-        reg.WriteInteger(section, "Heiht", mf.Settings.Height);
-    } else {
-        reg.WriteInteger(section, "Top", control.y());
-        reg.WriteInteger(section, "Left", control.x());
-        reg.WriteInteger(section, "Width", control.width());
-        reg.WriteInteger(section, "Heiht", control.height());
-    }
-    reg.WriteBool(section, "Visible", !control.isHidden());
+void writePosition(TRegIniFile& reg, const char* section, const TMF& mf, const QWidget& control) {
+    const bool normalBounds = &control == &mf && mf.isMaximized();
+    const QRect bounds = normalBounds ? QRect(mf.Settings.Left, mf.Settings.Top, mf.Settings.Width, mf.Settings.Height)
+                                      : QRect(control.pos(), control.size());
+    WriteStored(reg, stored::PlaceTop(section), bounds.top());
+    WriteStored(reg, stored::PlaceLeft(section), bounds.left());
+    WriteStored(reg, stored::PlaceWidth(section), bounds.width());
+    WriteStored(reg, stored::PlaceHeight(section), bounds.height());
+    WriteStored(reg, stored::PlaceVisible(section), !control.isHidden());
 }
 
 // The window's section holds the same bounds as a bar's.
-StoredPlace readPlace(const TRegIniFile& reg, const QString& section) {
+StoredPlace readPlace(const TRegIniFile& reg, const char* section) {
     StoredPlace place;
-    place.floating = reg.ReadBool(section, "Floating", false);
-    place.top = reg.ReadInteger(section, "Top", kUnset);
-    place.left = reg.ReadInteger(section, "Left", kUnset);
-    place.width = reg.ReadInteger(section, "Width", kUnset);
-    place.height = reg.ReadInteger(section, "Heiht", kUnset);
-    place.visible = reg.ReadBool(section, "Visible", true);
+    place.floating = ReadStored(reg, stored::PlaceFloating(section));
+    place.top = ReadStored(reg, stored::PlaceTop(section));
+    place.left = ReadStored(reg, stored::PlaceLeft(section));
+    place.width = ReadStored(reg, stored::PlaceWidth(section));
+    place.height = ReadStored(reg, stored::PlaceHeight(section));
+    place.visible = ReadStored(reg, stored::PlaceVisible(section));
     return place;
 }
 
 int storedOr(int stored, int current) { return stored == kUnset ? current : stored; }
 
 void applyWindowBounds(TMF& mf, const TRegIniFile& reg) {
-    const StoredPlace place = readPlace(reg, kMainWindowSection);
+    const StoredPlace place = readPlace(reg, stored::kMainWindowPlace);
     mf.move(storedOr(place.left, mf.x()), storedOr(place.top, mf.y()));
     mf.resize(storedOr(place.width, mf.width()), storedOr(place.height, mf.height()));
 }
@@ -139,7 +134,7 @@ void arrangeDockedBars(TMF& mf, const std::vector<std::pair<QToolBar*, StoredPla
 }  // namespace
 
 void TMF::SaveOnClose() {
-    EditProp.WriteReg(Settings.RegKey, "Editor", "Editor");
+    EditProp.WriteReg(Settings.RegKey, stored::kEditorSection, stored::kEditorValue);
     if (!Settings.SaveWindowState) return;
     TRegIniFile reg(Settings.RegKey);
     reg.SetWriteThrough(false);
@@ -149,9 +144,9 @@ void TMF::SaveOnClose() {
 }
 
 void TMF::SaveLayout(TRegIniFile& reg) {
-    writePosition(reg, kMainWindowSection, *this, *this);
+    writePosition(reg, stored::kMainWindowPlace, *this, *this);
     for (const BarSection& entry : storedBars(*this)) {
-        reg.WriteBool(entry.section, "Floating", entry.bar->isFloating());
+        WriteStored(reg, stored::PlaceFloating(entry.section), entry.bar->isFloating());
         writePosition(reg, entry.section, *this, *entry.bar);
     }
 }
@@ -172,13 +167,13 @@ void TMF::LoadLayout(const TRegIniFile& reg) {
 }
 
 void TMF::SaveViewInfo(TRegIniFile& reg) {
-    reg.WriteBool(kViewSection, "ActionViewChecked", !ActionViewPanel->isHidden());
-    reg.WriteBool(kViewSection, "FolderExpChecked", !FolderPanel->isHidden());
-    reg.WriteBool(kViewSection, "ShowLeftPanel", !LeftPanel->isHidden());
+    WriteStored(reg, stored::ActionViewChecked, !ActionViewPanel->isHidden());
+    WriteStored(reg, stored::FolderExpChecked, !FolderPanel->isHidden());
+    WriteStored(reg, stored::ShowLeftPanel, !LeftPanel->isHidden());
 }
 
 void TMF::LoadViewInfo(const TRegIniFile& reg) {
-    if (!reg.ReadBool(kViewSection, "ActionViewChecked", true)) ActionViewPanel->hide();
-    if (!reg.ReadBool(kViewSection, "FolderExpChecked", true)) hideFolderPanel();
-    if (!reg.ReadBool(kViewSection, "ShowLeftPanel", true) && !LeftPanel->isHidden()) ShowLeftBarMClick();
+    if (!ReadStored(reg, stored::ActionViewChecked)) ActionViewPanel->hide();
+    if (!ReadStored(reg, stored::FolderExpChecked)) hideFolderPanel();
+    if (!ReadStored(reg, stored::ShowLeftPanel) && !LeftPanel->isHidden()) ShowLeftBarMClick();
 }

@@ -1,6 +1,6 @@
 // The stored values read when the main window is first shown.
 #include "app/mainunit.h"
-#include "app/settingstable.h"
+#include "settings/settingstable.h"
 #include "platform/regini.h"
 
 void TMF::LoadSettings() {

@@ -1,6 +1,6 @@
 #include "app/mainunit.h"
 
-#include "app/currentfolder.h"
+#include "settings/currentfolder.h"
 #include "app/dirlistbox.h"
 #include "app/handover.h"
 #include "app/statusbar.h"
@@ -11,6 +11,7 @@
 #include "platform/singleinstance.h"
 #include "search/foldermonitor.h"
 #include "search/monitorrequests.h"
+#include "settings/storedvalues.h"
 #include "settings/menubar.h"
 
 #include <QAction>
@@ -25,8 +26,6 @@
 #include <QToolBar>
 
 namespace {
-
-constexpr const char* kRegKey = "\\Software\\Telsor\\Quodex";
 
 // A title is shown literally; Qt would otherwise take "[*]" as the
 // placeholder of its modified mark.
@@ -141,13 +140,13 @@ void TMF::FormShow() {
     Settings.AppFolder = AppFolder();
     // The application help is an HTML page in the program folder.
     Settings.WinHelpFile = Settings.AppFolder + "Quodex.html";
-    Settings.RegKey = kRegKey;
+    Settings.RegKey = stored::kRegKey;
     TemplateFile = Settings.AppFolder + "KioroTemplate.qtf";
     Settings.CurrentFolder = Settings.AppFolder;
     LoadFileHistory();
     LoadSettings();
     // Read before the first document, which takes them as it is made.
-    EditProp.ReadReg(Settings.RegKey, "Editor", "Editor");
+    EditProp.ReadReg(Settings.RegKey, stored::kEditorSection, stored::kEditorValue);
 
     createUntitledDocument();
     CurEditor->setFocus();
@@ -239,12 +238,8 @@ bool TMF::FormClose() {
 void TMF::freeDocuments() {
     CurEditor = nullptr;
     CurDocTab = nullptr;
-    {
-        const QScopedValueRollback quiet(settingPage_, true);
-        for (auto& doc : DocTabs) delete doc->Sheet;  // with its editors
-    }
-    DocTabs.clear();
-    Settings.DocNames.clear();
+    const QScopedValueRollback quiet(settingPage_, true);
+    for (const auto& doc : DocTabs.TakeAll()) delete doc->Sheet;  // with its editors
 }
 
 void TMF::closeEvent(QCloseEvent* event) {

@@ -19,9 +19,9 @@
 //   layout.cpp      the stored window and bar layout and viewer panels
 //   monitorhost.cpp the folder change monitor and the hand-over reader
 #include "app/actionlist.h"
-#include "app/doctab.h"
+#include "app/documentlist.h"
 #include "app/mainmenu.h"
-#include "app/settingsrecord.h"
+#include "settings/settingsrecord.h"
 #include "app/wheelscroller.h"
 #include "components/editorexprop.h"
 
@@ -50,6 +50,7 @@ class TMenuBar;
 class TOpenFileHistories;
 class TRegIniFile;
 class TStatusBar;
+enum class AppMessage;
 
 // The name of the lock that marks the running instance.
 inline constexpr const char* kInstanceLockName = "Quodex_by_Moravel";
@@ -104,22 +105,19 @@ public:
     TEditorExProp EditProp;  // applied to every editor
 
     // --- Documents ---------------------------------------------------------
-    // Parallel to Settings.DocNames: entry i of both is document i.
-    std::vector<std::unique_ptr<TDocTab>> DocTabs;
+    TDocumentList DocTabs;
+    // Entry i: the full path of document i, empty while it is untitled.
+    QStringList DocNames() const { return DocTabs.Names(); }
     TEditorEx* CurEditor = nullptr;
     TDocTab* CurDocTab = nullptr;
     int PageTagCounter = 0;
-    int UntitledCount = 0;
     QString CurCaption;  // the current tab's caption without the mark
 
     // The filter of the open and save dialogs.
     static const QString kSourceFilter;
 
     TDocTab* CreateDocTab();
-    int DocIndexOfPage(const QWidget* sheet) const;
     int ActiveDocIndex() const;
-    // The index of `name` in DocNames, letter case ignored; -1 when absent.
-    int DocNameIndex(const QString& name) const;
     void ActivateDocument(const QString& name);
     void EditorTabSheetChange();
     void NewTextExecute();
@@ -230,10 +228,10 @@ private:
     // as setting the page in code does not count as the user's change.
     void setActivePage(QWidget* sheet);
     void onPageChanged();
-    TDocTab* docOfEditor(const TEditorEx* editor, int* index = nullptr) const;
-    // Asks caption-without-mark + `question` until the document is saved
-    // under a name or the user gives up; IdYes when saved, else IdNo or IdCancel.
-    int askUntilSavedAs(const QWidget* sheet, const QString& question);
+    TDocTab* docOfEditor(const TEditorEx* editor) const;
+    // Asks `question` about the tab until the document is saved under a
+    // name or the user gives up; IdYes when saved, else IdNo or IdCancel.
+    int askUntilSavedAs(const QWidget* sheet, AppMessage question);
     // A new untitled document "新規 (n)", made current.
     void createUntitledDocument();
     // Takes back the CreateDocTab of a document whose file could not be read.

@@ -2,6 +2,7 @@
 // All, the exit prompt and closing a tab. They remember the current editor
 // and put it back however they end, a failed save included.
 #include "app/mainunit.h"
+#include "app/messages.h"
 #include "app/tabcaption.h"
 #include "components/editorex.h"
 #include "platform/prompt.h"
@@ -10,8 +11,6 @@
 #include <QTabWidget>
 
 namespace {
-
-constexpr const char* kChangedQuestion = "は変更されています。保存しますか？";
 
 // Restores a value when the scope ends, also by an exception.
 template <typename T>
@@ -29,10 +28,10 @@ private:
 
 }  // namespace
 
-int TMF::askUntilSavedAs(const QWidget* sheet, const QString& question) {
-    const QString text = withoutModifiedMark(PageCaption(sheet)) + question;
+int TMF::askUntilSavedAs(const QWidget* sheet, AppMessage question) {
+    const QString caption = withoutModifiedMark(PageCaption(sheet));
     for (;;) {
-        const int answer = prompts().ask("確認", text, mb::YesNoCancel, mb::IconQuestion, this);
+        const int answer = ShowAppMessage(question, this, caption);
         if (answer != IdYes) return answer;
         if (SaveDocumentAs(false)) return IdYes;
     }
@@ -42,15 +41,13 @@ void TMF::SaveAllExecute() {
     const Restore<TEditorEx*> current(CurEditor, CurEditor);
     const Restore<bool> refresh(AutoRefreshTree, true);
     AutoRefreshTree = false;
-    for (std::size_t i = 0; i < DocTabs.size(); ++i) {
-        TDocTab& doc = *DocTabs[i];
+    for (TDocTab& doc : DocTabs.All()) {
         CurEditor = doc.Editor;
         if (!CurEditor->Modified()) continue;
-        const QString name = Settings.DocNames[int(i)];
-        if (!name.isEmpty()) {
-            SaveDocumentTo(name, true);
+        if (!doc.Name.isEmpty()) {
+            SaveDocumentTo(doc.Name, true);
             StripModifiedMark(doc.Sheet);
-        } else if (askUntilSavedAs(doc.Sheet, "を保存しますか？") == IdCancel) {
+        } else if (askUntilSavedAs(doc.Sheet, AppMessage::SaveQuestion) == IdCancel) {
             return;
         }
     }
@@ -58,20 +55,17 @@ void TMF::SaveAllExecute() {
 
 bool TMF::QuerySaveAll() {
     const Restore<TEditorEx*> current(CurEditor, CurEditor);
-    for (std::size_t i = 0; i < DocTabs.size(); ++i) {
-        TDocTab& doc = *DocTabs[i];
+    for (TDocTab& doc : DocTabs.All()) {
         CurEditor = doc.Editor;
         if (!CurEditor->Modified()) continue;
-        const QString name = Settings.DocNames[int(i)];
-        if (name.isEmpty()) {
-            if (askUntilSavedAs(doc.Sheet, kChangedQuestion) == IdCancel) return false;
+        if (doc.Name.isEmpty()) {
+            if (askUntilSavedAs(doc.Sheet, AppMessage::ChangedQuestion) == IdCancel) return false;
             continue;
         }
-        const QString text = withoutModifiedMark(PageCaption(doc.Sheet)) + kChangedQuestion;
-        const int answer = prompts().ask("確認", text, mb::YesNoCancel, mb::IconQuestion, this);
+        const int answer = ShowAppMessage(AppMessage::ChangedQuestion, this, withoutModifiedMark(PageCaption(doc.Sheet)));
         if (answer == IdCancel) return false;
         if (answer == IdYes) {
-            SaveDocumentTo(name, true);
+            SaveDocumentTo(doc.Name, true);
             StripModifiedMark(doc.Sheet);
         }
     }
@@ -80,21 +74,18 @@ bool TMF::QuerySaveAll() {
 
 void TMF::CloseThisPageClick() {
     QWidget* page = ActivePage();
-    const int index = DocIndexOfPage(page);
+    const int index = DocTabs.IndexOfSheet(page);
     if (CurEditor && CurEditor->Modified() &&
-        askUntilSavedAs(page, kChangedQuestion) == IdCancel)
+        askUntilSavedAs(page, AppMessage::ChangedQuestion) == IdCancel)
         return;
 
-    if (index != -1) {
-        std::unique_ptr<TDocTab> doc = std::move(DocTabs[index]);
-        DocTabs.erase(DocTabs.begin() + index);
-        Settings.DocNames.removeAt(index);
+    if (std::unique_ptr<TDocTab> doc = DocTabs.Take(index)) {
         if (CurEditor == doc->Editor) CurEditor = nullptr;
         if (CurDocTab == doc.get()) CurDocTab = nullptr;
         const QScopedValueRollback quiet(settingPage_, true);
         delete doc->Sheet;  // with its editors and splitter
     }
-    if (!DocTabs.empty())
+    if (!DocTabs.Empty())
         EditorTabSheetChange();
     else
         NewTextExecute();

@@ -55,9 +55,9 @@ TEST_F(DocumentsTest, TheWindowStartsWithTheFirstUntitledTab) {
     TMF& mf = showWindow();
     EXPECT_EQ(captions(), QStringList{"新規 (1)"});
     EXPECT_EQ(title(), "Quodex - 新規 (1)");
-    EXPECT_EQ(mf.Settings.DocNames, QStringList{""});
+    EXPECT_EQ(mf.DocNames(), QStringList{""});
     ASSERT_NE(mf.CurEditor, nullptr);
-    EXPECT_EQ(mf.CurEditor, mf.DocTabs[0]->Editor);
+    EXPECT_EQ(mf.CurEditor, mf.DocTabs[0].Editor);
     EXPECT_FALSE(mf.ActionList1.ReText->isEnabled());
 }
 
@@ -81,15 +81,15 @@ TEST_F(DocumentsTest, NewTextReusesAnUnmodifiedUntitledTabOnly) {
     TMF& mf = showWindow();
     mf.ActionList1.NewText->trigger();
     EXPECT_EQ(captions(), QStringList{"新規 (1)"});
-    EXPECT_EQ(mf.UntitledCount, 1);
+    EXPECT_EQ(mf.DocTabs.UntitledCount(), 1);
 
     type("a");
     EXPECT_EQ(activeCaption(), "新規 (1) [変更]");
     mf.ActionList1.NewText->trigger();
     EXPECT_EQ(captions(), QStringList({"新規 (1) [変更]", "新規 (2)"}));
     EXPECT_EQ(title(), "Quodex - 新規 (2)");
-    EXPECT_EQ(mf.CurEditor, mf.DocTabs[1]->Editor);
-    EXPECT_EQ(mf.Settings.DocNames, QStringList({"", ""}));
+    EXPECT_EQ(mf.CurEditor, mf.DocTabs[1].Editor);
+    EXPECT_EQ(mf.DocNames(), QStringList({"", ""}));
 }
 
 TEST_F(DocumentsTest, OpeningLoadsIntoTheUnmodifiedUntitledTabAndMovesTheFolder) {
@@ -99,7 +99,7 @@ TEST_F(DocumentsTest, OpeningLoadsIntoTheUnmodifiedUntitledTabAndMovesTheFolder)
     mf.OpenDocument(file, true);
 
     EXPECT_EQ(captions(), QStringList{"a.lum"});
-    EXPECT_EQ(mf.Settings.DocNames, QStringList{file});
+    EXPECT_EQ(mf.DocNames(), QStringList{file});
     EXPECT_EQ(mf.CurEditor->Lines().Text(), "action a\r\n");
     EXPECT_FALSE(mf.CurEditor->Modified());
     EXPECT_EQ(title(), "Quodex - " + file);
@@ -145,8 +145,8 @@ TEST_F(DocumentsTest, NamesDifferingOnlyInLetterCaseAreOneDocument) {
     prompts.expectNotice();
     mf.OpenDocument(lower, true);
 
-    EXPECT_EQ(mf.DocTabs.size(), 1u);
-    EXPECT_EQ(mf.DocNameIndex(lower), 0);
+    EXPECT_EQ(mf.DocTabs.Count(), 1);
+    EXPECT_EQ(mf.DocTabs.IndexOfName(lower), 0);
 }
 
 TEST_F(DocumentsTest, FilesChosenTogetherOpenInTheirOrderAndAnOpenOneIsReported) {
@@ -162,7 +162,7 @@ TEST_F(DocumentsTest, FilesChosenTogetherOpenInTheirOrderAndAnOpenOneIsReported)
     mf.ActionList1.OpenText->trigger();
 
     EXPECT_EQ(captions(), QStringList({"b.srx", "a.lum", "c.txt"}));
-    EXPECT_EQ(mf.Settings.DocNames, QStringList({b, a, c}));
+    EXPECT_EQ(mf.DocNames(), QStringList({b, a, c}));
     const PromptCall& dialog = prompts.calls()[0];
     EXPECT_EQ(dialog.file.filterIndex, 4);
     EXPECT_EQ(dialog.file.defaultExtension, "lum");
@@ -180,7 +180,7 @@ TEST_F(DocumentsTest, TheMarkFollowsEditsAndSavesAndTheTitleFollowsTheTab) {
 
     mf.EditorTabSheet->setCurrentIndex(0);
     EXPECT_EQ(title(), "Quodex - " + file);
-    EXPECT_EQ(mf.CurEditor, mf.DocTabs[0]->Editor);
+    EXPECT_EQ(mf.CurEditor, mf.DocTabs[0].Editor);
     type("y");
     EXPECT_EQ(activeCaption(), "a.lum [変更]");
     EXPECT_EQ(mf.CurCaption, "a.lum");
@@ -206,7 +206,7 @@ TEST_F(DocumentsTest, SaveAsNamesTheDocumentWithoutAddingTheMark) {
     EXPECT_TRUE(prompts.calls()[0].file.defaultExtension.isEmpty());
     EXPECT_FALSE(prompts.calls()[0].file.overwritePrompt);
     EXPECT_EQ(captions(), QStringList{"saved.lum"});
-    EXPECT_EQ(mf.Settings.DocNames, QStringList{target});
+    EXPECT_EQ(mf.DocNames(), QStringList{target});
     EXPECT_EQ(title(), "Quodex - " + target);
     EXPECT_EQ(filebytes::read(target), "new text");
     EXPECT_EQ(mf.DirList->Directory() + "/", workFolder());
@@ -255,8 +255,8 @@ TEST_F(DocumentsTest, ClosingTheLastTabLeavesTheNextUntitledOne) {
 
     EXPECT_EQ(prompts.calls()[0].text, "新規 (1)は変更されています。保存しますか？");
     EXPECT_EQ(captions(), QStringList{"新規 (2)"});
-    EXPECT_EQ(mf.DocTabs.size(), 1u);
-    EXPECT_EQ(mf.CurEditor, mf.DocTabs[0]->Editor);
+    EXPECT_EQ(mf.DocTabs.Count(), 1);
+    EXPECT_EQ(mf.CurEditor, mf.DocTabs[0].Editor);
 }
 
 TEST_F(DocumentsTest, ClosingAskedUntilSavedOrGivenUp) {
@@ -271,12 +271,12 @@ TEST_F(DocumentsTest, ClosingAskedUntilSavedOrGivenUp) {
     prompts.answerSaveFile("");
     prompts.answerQuestion(IdCancel);
     mf.ActionList1.CloseThisPage->trigger();
-    EXPECT_EQ(mf.DocTabs.size(), 2u);
+    EXPECT_EQ(mf.DocTabs.Count(), 2);
 
     prompts.answerQuestion(IdYes);
     prompts.answerSaveFile(workFolder() + "b.lum");
     mf.ActionList1.CloseThisPage->trigger();
-    EXPECT_EQ(mf.DocTabs.size(), 1u);
+    EXPECT_EQ(mf.DocTabs.Count(), 1);
     EXPECT_EQ(filebytes::read(workFolder() + "b.lum"), "y");
     EXPECT_EQ(captions(), QStringList{"a.lum"});
     EXPECT_EQ(title(), "Quodex - " + file);
@@ -308,7 +308,7 @@ TEST_F(DocumentsTest, SaveAllSavesNamedDocumentsAndAsksForUntitledOnes) {
     EXPECT_EQ(prompts.calls()[3].text, "新規 (3)を保存しますか？");
     EXPECT_EQ(mf.CurEditor, current);
     EXPECT_TRUE(mf.AutoRefreshTree);
-    EXPECT_TRUE(mf.DocTabs[1]->Editor->Modified());
+    EXPECT_TRUE(mf.DocTabs[1].Editor->Modified());
 }
 
 TEST_F(DocumentsTest, CancellingTheExitPromptKeepsTheWindowAndItsDocuments) {
@@ -321,7 +321,7 @@ TEST_F(DocumentsTest, CancellingTheExitPromptKeepsTheWindowAndItsDocuments) {
     EXPECT_TRUE(mf.isVisible());
     EXPECT_EQ(prompts.calls()[0].text, "新規 (1)は変更されています。保存しますか？");
     EXPECT_TRUE(mf.CurEditor->Modified());
-    EXPECT_EQ(mf.DocTabs.size(), 1u);
+    EXPECT_EQ(mf.DocTabs.Count(), 1);
 }
 
 TEST_F(DocumentsTest, TheExitPromptSavesNamedDocumentsAndClosesAfterNo) {
@@ -338,7 +338,7 @@ TEST_F(DocumentsTest, TheExitPromptSavesNamedDocumentsAndClosesAfterNo) {
 
     EXPECT_EQ(filebytes::read(file), "1x");
     EXPECT_FALSE(mf.isVisible());
-    EXPECT_TRUE(mf.DocTabs.empty());
+    EXPECT_TRUE(mf.DocTabs.Empty());
     EXPECT_TRUE(TRegIniFile("\\Software\\Telsor\\Quodex").SectionExists("Editor"));
 }
 
@@ -363,7 +363,7 @@ TEST_F(DocumentsTest, AFailedSaveKeepsTheDocumentModifiedAndTheFileAsItWas) {
     prompts.answerSaveFile(file);
     prompts.expectError();
     mf.ActionList1.NewSaveText->trigger();
-    EXPECT_EQ(mf.Settings.DocNames, QStringList{file});
+    EXPECT_EQ(mf.DocNames(), QStringList{file});
     EXPECT_TRUE(mf.CurEditor->Modified());
 
     // The exit prompt stops at the failure and the window stays.
@@ -389,13 +389,13 @@ TEST_F(DocumentsTest, AFileThatCannotBeReadLeavesTheTabsAsTheyWere) {
     prompts.expectError();
     runGuarded([&] { mf.OpenDocument(unreadable, true); });
     EXPECT_EQ(captions(), QStringList{"新規 (1)"});
-    EXPECT_EQ(mf.Settings.DocNames, QStringList{""});
+    EXPECT_EQ(mf.DocNames(), QStringList{""});
 
     type("x");
     prompts.expectError();
     runGuarded([&] { mf.OpenDocument(unreadable, true); });
     EXPECT_EQ(captions(), QStringList({"新規 (1) [変更]"}));
-    EXPECT_EQ(mf.CurEditor, mf.DocTabs[0]->Editor);
+    EXPECT_EQ(mf.CurEditor, mf.DocTabs[0].Editor);
     EXPECT_EQ(mf.CurEditor->Lines().Text(), "x");
     EXPECT_TRUE(lastText(PromptKind::Error).contains(unreadable));
 }
@@ -416,7 +416,7 @@ TEST_F(DocumentsTest, OpenedFilesEnterTheHistoryAndTheFileMenuReadsItAgain) {
     ASSERT_EQ(mf.Menus.ReOpen->actions().size(), 2);
 
     mf.Menus.ReOpen->actions()[0]->trigger();
-    EXPECT_EQ(mf.Settings.DocNames, QStringList({a, b}));
+    EXPECT_EQ(mf.DocNames(), QStringList({a, b}));
     EXPECT_EQ(activeCaption(), "b.lum");
 }
 
@@ -433,7 +433,7 @@ TEST_F(DocumentsTest, FilesDroppedOnTheWindowOpenInTheirOrder) {
     QApplication::sendEvent(&mf, &drop);
     QApplication::processEvents();
 
-    EXPECT_EQ(mf.Settings.DocNames, QStringList({b, a}));
+    EXPECT_EQ(mf.DocNames(), QStringList({b, a}));
 }
 
 }  // namespace

@@ -119,7 +119,7 @@ TEST_F(EditCommandsTest, TheEnabledStatesFollowTheTab) {
 
     mf.EditorTabSheet->setCurrentIndex(0);
     settle();
-    EXPECT_EQ(mf.CurEditor, mf.DocTabs[0]->Editor);
+    EXPECT_EQ(mf.CurEditor, mf.DocTabs[0].Editor);
     EXPECT_TRUE(a.Undo->isEnabled());
     EXPECT_TRUE(a.EditCopy1->isEnabled());
 }

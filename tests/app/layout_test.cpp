@@ -1,5 +1,6 @@
 // The window and bar layout and the viewer panels, stored at a confirmed
 // exit and restored by the next start, driven through the real window.
+#include "app/barrows.h"
 #include "components/editorex.h"
 #include "platform/regini.h"
 #include "settings/menubar.h"
@@ -172,5 +173,21 @@ TEST_F(LayoutTest, ACancelledExitStoresNothing) {
     EXPECT_FALSE(TRegIniFile(kKey).SectionExists("Editor"));
     mf.CurEditor->SetModified(false);
 }
+
+TEST(BarRows, BarsSharingATopShareARowOrderedByLeft) {
+    const std::vector<DockedPlace> places{
+        {0, 0, 25},     // 0: the menu row
+        {52, 200, 27},  // 1
+        {25, 180, 27},  // 2
+        {25, 0, 27},    // 3
+        {52, 0, 56},    // 4: a taller bar in the same row as 1
+        {26, 90, 26},   // 5: a pixel lower, still the second row
+    };
+    const std::vector<std::vector<int>> rows = arrangeRows(places);
+    const std::vector<std::vector<int>> expected{{0}, {3, 5, 2}, {4, 1}};
+    EXPECT_EQ(rows, expected);
+}
+
+TEST(BarRows, NoBarsNoRows) { EXPECT_TRUE(arrangeRows({}).empty()); }
 
 }  // namespace

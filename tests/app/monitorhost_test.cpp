@@ -162,8 +162,8 @@ TEST_F(MonitorHostTest, AHandoverOpensTheDocumentAndItsResetIsNotReadAgain) {
 
     WriteHandoverFile(appFolder.path(), source);
 
-    ASSERT_TRUE(pumpUntil([&] { return mf.Settings.DocNames.contains(source); }));
-    EXPECT_EQ(mf.Settings.DocNames, QStringList{source});  // in the untitled tab
+    ASSERT_TRUE(pumpUntil([&] { return mf.DocNames().contains(source); }));
+    EXPECT_EQ(mf.DocNames(), QStringList{source});  // in the untitled tab
     EXPECT_EQ(mf.Settings.CurrentFolder, folder("other"));
     EXPECT_TRUE(pumpUntil([&] { return filebytes::read(handoverFile()) == "FileName=<NULL\r\n"; }));
     pumpFor(300);
@@ -191,7 +191,7 @@ TEST_F(MonitorHostTest, AWriterStillFinishingWhenTheReaderWakesIsRead) {
         createdUnderTheWriter = QFileInfo::exists(handoverFile());
         ::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(handoverFile()).constData());
     });
-    const bool opened = pumpUntil([&] { return mf.Settings.DocNames.contains(source); });
+    const bool opened = pumpUntil([&] { return mf.DocNames().contains(source); });
     writer.join();
 
     EXPECT_TRUE(opened);
@@ -209,7 +209,7 @@ TEST_F(MonitorHostTest, TwoQuickHandoversOpenAtLeastTheLast) {
     WriteHandoverFile(appFolder.path(), first);
     WriteHandoverFile(appFolder.path(), second);
 
-    ASSERT_TRUE(pumpUntil([&] { return mf.Settings.DocNames.contains(second); }));
+    ASSERT_TRUE(pumpUntil([&] { return mf.DocNames().contains(second); }));
     pumpFor(400);
     EXPECT_EQ(filebytes::read(handoverFile()), "FileName=<NULL\r\n");
 }
@@ -221,7 +221,7 @@ TEST_F(MonitorHostTest, AHandoverOfAMissingFileOnlyResetsIt) {
     WriteHandoverFile(appFolder.path(), folder("other") + "missing.lum");
 
     ASSERT_TRUE(pumpUntil([&] { return filebytes::read(handoverFile()) == "FileName=<NULL\r\n"; }));
-    EXPECT_EQ(mf.Settings.DocNames, QStringList{""});
+    EXPECT_EQ(mf.DocNames(), QStringList{""});
 }
 
 TEST_F(MonitorHostTest, WhenTheProgramFolderIsCurrentAChangeThereDoesBoth) {
@@ -231,7 +231,7 @@ TEST_F(MonitorHostTest, WhenTheProgramFolderIsCurrentAChangeThereDoesBoth) {
 
     WriteHandoverFile(appFolder.path(), source);
 
-    ASSERT_TRUE(pumpUntil([&] { return mf.Settings.DocNames.contains(source); }));
+    ASSERT_TRUE(pumpUntil([&] { return mf.DocNames().contains(source); }));
     EXPECT_GE(redraws, 1);
 }
 
@@ -264,7 +264,7 @@ TEST_F(MonitorHostTest, AMonitorThatCouldNotWatchIsReplacedAtTheNextFolder) {
     const QString source = makeSource("after.lum");
     pumpFor(200);
     WriteHandoverFile(appFolder.path(), source);
-    EXPECT_TRUE(pumpUntil([&] { return mf.Settings.DocNames.contains(source); }));
+    EXPECT_TRUE(pumpUntil([&] { return mf.DocNames().contains(source); }));
 }
 
 TEST_F(MonitorHostTest, ClosingTheWindowEndsTheMonitor) {

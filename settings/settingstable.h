@@ -1,8 +1,9 @@
 #pragma once
 // The values the editor reads from its settings key when the main window is
-// first shown, in the order they are read, with the defaults that stand in
-// for values that are not stored. The settings dialog writes most of them.
-#include "app/settingsrecord.h"
+// first shown, in the order they are read, and the way each is written back
+// (the settings dialog and the line-break toggle write through here).
+#include "settings/settingsrecord.h"
+#include "settings/storedvalues.h"
 
 #include <QStringList>
 #include <QtGlobal>
@@ -13,20 +14,20 @@
 class TRegIniFile;
 
 // The wheel scroller's rows per step, which the settings record does not hold.
-struct WheelLineCount {};
+struct WheelLineCount {
+    bool operator==(const WheelLineCount&) const = default;
+};
 
-// Where a value goes; its type is the type the value is read as.
+// Where a value goes; its type is the type the value is stored as.
 using StartupTarget = std::variant<QString TSettings::*, bool TSettings::*, WheelLineCount>;
+using StoredValue = std::variant<StoredText, StoredBool, StoredInt>;
 
 struct StartupSetting {
-    const char* section;
-    const char* name;
+    StoredValue value;
     StartupTarget target;
-    // Strings: the default text, after the program folder when
-    // `underAppFolder`. Booleans (0 or 1) and integers: `number`.
-    const char* text = "";
+    // Texts whose default lies under the program folder (its own default
+    // text, or the folder itself when that is empty).
     bool underAppFolder = false;
-    int number = 0;
 };
 
 // The table, in reading order.
@@ -38,6 +39,13 @@ const std::vector<StartupSetting>& StartupSettings();
 // as none stored.
 void ReadStartupSettings(const TRegIniFile& reg, TSettings& settings, qint32& wheelLineCount);
 
+// Writes the value that `field` of `settings` is read from.
+void WriteStartupSetting(TRegIniFile& reg, const TSettings& settings, QString TSettings::*field);
+void WriteStartupSetting(TRegIniFile& reg, const TSettings& settings, bool TSettings::*field);
+void WriteWheelLineCount(TRegIniFile& reg, qint32 wheelLineCount);
+
 // The history stored as "Items[0]" .. "Items[9]" of `section`, most recent
 // first; reading stops at the first empty or missing entry.
 QStringList ReadHistory(const TRegIniFile& reg, const QString& section);
+// Stores the first ten entries of `history` the same way.
+void WriteHistory(TRegIniFile& reg, const QString& section, const QStringList& history);

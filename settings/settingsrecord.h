@@ -19,8 +19,6 @@ struct TSettings {
 
     QStringList FindHistory;     // most recent first
     QStringList ReplaceHistory;  // most recent first
-    // Entry i: the full path of document i, empty while it is untitled.
-    QStringList DocNames;
 
     bool InsertNewLine = false;
     bool SaveWindowState = false;

@@ -1,8 +1,7 @@
-// The values read at start-up, the current folder's separator rule and the
-// rows docked bars are put back in: plain logic over a private hive.
-#include "app/barrows.h"
-#include "app/currentfolder.h"
-#include "app/settingstable.h"
+// The values read at start-up and written back, and the current folder's
+// separator rule: plain logic over a private hive.
+#include "settings/currentfolder.h"
+#include "settings/settingstable.h"
 #include "platform/regini.h"
 #include "tests/support/settingshive.h"
 
@@ -113,6 +112,49 @@ TEST_F(StartupSettingsTest, AHistoryHoldsTenItemsAtMost) {
     EXPECT_EQ(history.back(), "r9");
 }
 
+// Every value of the table comes back as it was written through the table.
+TEST_F(StartupSettingsTest, EachValueIsWrittenWhereItIsRead) {
+    TSettings written;
+    written.CurrentFolder = "/cur/";
+    written.LumHelpFile = "/h/index.html";
+    written.LumcFolder = "/lumc/";
+    written.BatFile = "/b/make.bat";
+    written.KioroFile = "/k/halvane.exe";
+    written.KioFile = "/k/a.kio";
+    written.PaletteFile = "/p/mine.qbp";
+    written.InsertNewLine = written.SaveWindowState = written.PermitAllMacro = true;
+    written.OpenMailOrMail = false;
+    for (const StartupSetting& entry : StartupSettings()) {
+        if (const auto* text = std::get_if<QString TSettings::*>(&entry.target))
+            WriteStartupSetting(reg, written, *text);
+        else if (const auto* flag = std::get_if<bool TSettings::*>(&entry.target))
+            WriteStartupSetting(reg, written, *flag);
+        else
+            WriteWheelLineCount(reg, 7);
+    }
+    EXPECT_EQ(reg.ReadString("QBP", "File", ""), "/p/mine.qbp");
+
+    const TSettings s = read();
+    EXPECT_EQ(s.CurrentFolder, "/cur/");
+    EXPECT_EQ(s.LumHelpFile, written.LumHelpFile);
+    EXPECT_EQ(s.LumcFolder, written.LumcFolder);
+    EXPECT_EQ(s.BatFile, written.BatFile);
+    EXPECT_EQ(s.KioroFile, written.KioroFile);
+    EXPECT_EQ(s.KioFile, written.KioFile);
+    EXPECT_EQ(s.PaletteFile, written.PaletteFile);
+    EXPECT_TRUE(s.InsertNewLine && s.SaveWindowState && s.PermitAllMacro);
+    EXPECT_FALSE(s.OpenMailOrMail);
+    EXPECT_EQ(wheelLines, 7);
+}
+
+TEST_F(StartupSettingsTest, AWrittenHistoryKeepsItsFirstTenEntries) {
+    QStringList history;
+    for (int n = 0; n < 12; ++n) history << QString("h%1").arg(n);
+    WriteHistory(reg, "Find", history);
+    EXPECT_EQ(ReadHistory(reg, "Find"), history.mid(0, 10));
+    EXPECT_FALSE(reg.ValueExists("Find", "Items[10]"));
+}
+
 TEST(CurrentFolder, EndsInOneSeparatorWhateverTheNameEndsIn) {
     EXPECT_EQ(currentFolderOf("/"), "/");
     EXPECT_EQ(currentFolderOf("/a/b"), "/a/b/");
@@ -123,21 +165,5 @@ TEST(CurrentFolder, EndsInOneSeparatorWhateverTheNameEndsIn) {
     EXPECT_EQ(currentFolderOf("/a/odd\\"), "/a/odd\\/");
     EXPECT_EQ(currentFolderOf(""), "");
 }
-
-TEST(BarRows, BarsSharingATopShareARowOrderedByLeft) {
-    const std::vector<DockedPlace> places{
-        {0, 0, 25},     // 0: the menu row
-        {52, 200, 27},  // 1
-        {25, 180, 27},  // 2
-        {25, 0, 27},    // 3
-        {52, 0, 56},    // 4: a taller bar in the same row as 1
-        {26, 90, 26},   // 5: a pixel lower, still the second row
-    };
-    const std::vector<std::vector<int>> rows = arrangeRows(places);
-    const std::vector<std::vector<int>> expected{{0}, {3, 5, 2}, {4, 1}};
-    EXPECT_EQ(rows, expected);
-}
-
-TEST(BarRows, NoBarsNoRows) { EXPECT_TRUE(arrangeRows({}).empty()); }
 
 }  // namespace

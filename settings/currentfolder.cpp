@@ -1,4 +1,4 @@
-#include "app/currentfolder.h"
+#include "settings/currentfolder.h"
 
 QString currentFolderOf(const QString& folder) {
     if (folder.isEmpty() || folder.endsWith(u'/')) return folder;

@@ -1,0 +1,45 @@
+#include "app/messages.h"
+
+#include "platform/prompt.h"
+
+namespace {
+
+struct MessageRow {
+    AppMessage message;
+    const char* caption;
+    const char* text;
+    int flags;  // buttons | icon
+};
+
+// clang-format off
+constexpr MessageRow kMessages[] = {
+    {AppMessage::AlreadyOpen, "開く", "%1 はすでに開かれています", mb::Ok | mb::IconAsterisk},
+    {AppMessage::ReloadQuestion, "確認", "本当に読み直してよいですか？", mb::YesNo | mb::IconQuestion},
+    {AppMessage::ChangedQuestion, "確認", "%1は変更されています。保存しますか？", mb::YesNoCancel | mb::IconQuestion},
+    {AppMessage::SaveQuestion, "確認", "%1を保存しますか？", mb::YesNoCancel | mb::IconQuestion},
+};
+// clang-format on
+
+const MessageRow& rowOf(AppMessage message) {
+    const MessageRow& row = kMessages[int(message)];
+    Q_ASSERT(row.message == message);  // rows stand in the order of the enum
+    return row;
+}
+
+}  // namespace
+
+QString AppMessageText(AppMessage message, const QString& subject) {
+    QString text = QString::fromUtf8(rowOf(message).text);
+    return text.contains(u"%1") ? text.arg(subject) : text;
+}
+
+int ShowAppMessage(AppMessage message, QWidget* owner, const QString& subject) {
+    const MessageRow& row = rowOf(message);
+    MessageRequest request;
+    request.kind = (row.flags & mb::ButtonsMask) == mb::Ok ? PromptKind::Notice : PromptKind::Question;
+    request.caption = QString::fromUtf8(row.caption);
+    request.text = AppMessageText(message, subject);
+    request.flags = row.flags;
+    request.owner = owner;
+    return prompts().present(request);
+}
