@@ -1,10 +1,9 @@
-// Compile and run: the compile batch file, the host program with its run
-// control file, and the two help documents. Everything is started through
-// the shell and never waited for; nothing is saved first.
-#include "app/mainunit.h"
+#include "app/compilerun.h"
+
 #include "platform/paths.h"
 #include "platform/shell.h"
 #include "platform/textfile.h"
+#include "settings/settingsrecord.h"
 
 namespace {
 
@@ -19,27 +18,27 @@ void writeRunControl(const QString& hostFolder, const QString& kioFile) {
 
 }  // namespace
 
-void TMF::MakeKioroExecute() {
-    if (Settings.BatFile.isEmpty()) return;
-    shell().open(paths::resolvePath(Settings.BatFile), {}, Settings.CurrentFolder);
+void TCompileRun::MakeKioroExecute() {
+    if (settings_.BatFile.isEmpty()) return;
+    shell().open(paths::resolvePath(settings_.BatFile), {}, settings_.CurrentFolder);
 }
 
-void TMF::KioroExecuteExecute() {
-    if (Settings.KioroFile.isEmpty() || Settings.KioFile.isEmpty()) return;
-    const QString host = paths::resolvePath(Settings.KioroFile);
+void TCompileRun::KioroExecuteExecute() {
+    if (settings_.KioroFile.isEmpty() || settings_.KioFile.isEmpty()) return;
+    const QString host = paths::resolvePath(settings_.KioroFile);
     const QString hostFolder = paths::folderPart(host);
     // A run control file that cannot be written throws: the host is not
     // started on a stale one.
-    writeRunControl(hostFolder, Settings.KioFile);
+    writeRunControl(hostFolder, settings_.KioFile);
     shell().open(host, {}, hostFolder);
 }
 
-void TMF::ShowLumHelpExecute() {
-    if (Settings.LumHelpFile.isEmpty()) return;
-    shell().open(paths::resolvePath(Settings.LumHelpFile), {}, Settings.CurrentFolder);
+void TCompileRun::ShowLumHelpExecute() {
+    if (settings_.LumHelpFile.isEmpty()) return;
+    shell().open(paths::resolvePath(settings_.LumHelpFile), {}, settings_.CurrentFolder);
 }
 
-void TMF::HelpContents1Execute() {
-    if (Settings.WinHelpFile.isEmpty()) return;
-    shell().open(Settings.WinHelpFile, {}, Settings.AppFolder);
+void TCompileRun::HelpContents1Execute() {
+    if (settings_.WinHelpFile.isEmpty()) return;
+    shell().open(settings_.WinHelpFile, {}, settings_.AppFolder);
 }

@@ -1,11 +1,9 @@
-// The layout stored at exit and restored at start-up while SaveWindowState
-// is set: the main window's bounds, each bar's place (docked in the bar area
-// or floating in its own window) and visibility, and the viewer panels.
-//
 // A bar floats the way Qt floats it when the user drags it off: it becomes a
 // frameless tool window of its own, which the main window's layout passes
 // over until the bar is docked again. Docked bars go back to their stored
 // rows and order within a row; how they share a row is Qt's.
+#include "app/layout.h"
+
 #include "app/barrows.h"
 #include "app/mainunit.h"
 #include "platform/regini.h"
@@ -133,47 +131,25 @@ void arrangeDockedBars(TMF& mf, const std::vector<std::pair<QToolBar*, StoredPla
 
 }  // namespace
 
-void TMF::SaveOnClose() {
-    EditProp.WriteReg(Settings.RegKey, stored::kEditorSection, stored::kEditorValue);
-    if (!Settings.SaveWindowState) return;
-    TRegIniFile reg(Settings.RegKey);
-    reg.SetWriteThrough(false);
-    SaveLayout(reg);
-    SaveViewInfo(reg);
-    reg.UpdateFile();
-}
-
-void TMF::SaveLayout(TRegIniFile& reg) {
-    writePosition(reg, stored::kMainWindowPlace, *this, *this);
-    for (const BarSection& entry : storedBars(*this)) {
+void SaveWindowLayout(const TMF& mf, TRegIniFile& reg) {
+    writePosition(reg, stored::kMainWindowPlace, mf, mf);
+    for (const BarSection& entry : storedBars(mf)) {
         WriteStored(reg, stored::PlaceFloating(entry.section), entry.bar->isFloating());
-        writePosition(reg, entry.section, *this, *entry.bar);
+        writePosition(reg, entry.section, mf, *entry.bar);
     }
 }
 
-void TMF::LoadLayout(const TRegIniFile& reg) {
+void LoadWindowLayout(TMF& mf, const TRegIniFile& reg) {
     // The bar area widens the palette by what the window grows from here.
-    LastWidth = width();
-    applyWindowBounds(*this, reg);
+    mf.LastWidth = mf.width();
+    applyWindowBounds(mf, reg);
 
     std::vector<std::pair<QToolBar*, StoredPlace>> places;
-    for (const BarSection& entry : storedBars(*this)) places.emplace_back(entry.bar, readPlace(reg, entry.section));
-    applyPaletteWidth(*this, places.front().second.width);
-    arrangeDockedBars(*this, places);
+    for (const BarSection& entry : storedBars(mf)) places.emplace_back(entry.bar, readPlace(reg, entry.section));
+    applyPaletteWidth(mf, places.front().second.width);
+    arrangeDockedBars(mf, places);
     for (auto& [bar, place] : places) {
         if (place.floating) floatBar(*bar, place);
         bar->setVisible(place.visible);
     }
-}
-
-void TMF::SaveViewInfo(TRegIniFile& reg) {
-    WriteStored(reg, stored::ActionViewChecked, !ActionViewPanel->isHidden());
-    WriteStored(reg, stored::FolderExpChecked, !FolderPanel->isHidden());
-    WriteStored(reg, stored::ShowLeftPanel, !LeftPanel->isHidden());
-}
-
-void TMF::LoadViewInfo(const TRegIniFile& reg) {
-    if (!ReadStored(reg, stored::ActionViewChecked)) ActionViewPanel->hide();
-    if (!ReadStored(reg, stored::FolderExpChecked)) hideFolderPanel();
-    if (!ReadStored(reg, stored::ShowLeftPanel) && !LeftPanel->isHidden()) ShowLeftBarMClick();
 }

@@ -1,18 +1,20 @@
 #include "app/mainunit.h"
 
-#include "settings/currentfolder.h"
 #include "app/dirlistbox.h"
 #include "app/handover.h"
+#include "app/layout.h"
+#include "app/monitorhost.h"
 #include "app/statusbar.h"
 #include "components/editorex.h"
 #include "platform/appfolder.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/regini.h"
 #include "platform/singleinstance.h"
-#include "search/foldermonitor.h"
-#include "search/monitorrequests.h"
-#include "settings/storedvalues.h"
+#include "settings/currentfolder.h"
 #include "settings/menubar.h"
+#include "settings/settingstable.h"
+#include "settings/storedvalues.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -35,13 +37,14 @@ QString literalTitle(QString text) { return text.replace("[*]", "[*][*]"); }
 
 TMF::TMF(const QStringList& commandLine, QWidget* parent)
     : QMainWindow(parent), commandLine_(commandLine) {
+    MonitorHost = std::make_unique<TMonitorHost>(*this);
     buildForm();
     bindHandlers();
     runSingleInstanceCheck();
 }
 
 TMF::~TMF() {
-    StopFolderMonitor();
+    MonitorHost->Stop();
     freeDocuments();
 }
 
@@ -66,8 +69,8 @@ void TMF::runSingleInstanceCheck() {
 
 // --- Handlers ------------------------------------------------------------------
 
-void TMF::on(QAction* action, void (TMF::*handler)()) {
-    connect(action, &QAction::triggered, this, [this, handler] { runGuarded([&] { (this->*handler)(); }); });
+void TMF::bindAction(QAction* action, std::function<void()> handler) {
+    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { runGuarded(handler); });
     boundActions_.append(action);
 }
 
@@ -89,10 +92,10 @@ void TMF::bindHandlers() {
     on(a.NewSaveText, &TMF::NewSaveTextExecute);
     on(a.SaveAll, &TMF::SaveAllExecute);
     on(a.CloseThisPage, &TMF::CloseThisPageClick);
-    on(a.MakeKioro, &TMF::MakeKioroExecute);
-    on(a.KioroExecute, &TMF::KioroExecuteExecute);
-    on(a.ShowLumHelp, &TMF::ShowLumHelpExecute);
-    on(a.HelpContents1, &TMF::HelpContents1Execute);
+    on(a.MakeKioro, CompileRun, &TCompileRun::MakeKioroExecute);
+    on(a.KioroExecute, CompileRun, &TCompileRun::KioroExecuteExecute);
+    on(a.ShowLumHelp, CompileRun, &TCompileRun::ShowLumHelpExecute);
+    on(a.HelpContents1, CompileRun, &TCompileRun::HelpContents1Execute);
     on(a.Undo, &TMF::UndoExecute);
     on(a.Redo, &TMF::RedoExecute);
     on(a.EditCopy1, &TMF::EditCopy1Execute);
@@ -167,7 +170,7 @@ void TMF::FormShow() {
         ActionList1.BookMarkMoveMenuButton[n]->setShortcut(QKeySequence(QString("Ctrl+%1").arg(n)));
         ActionList1.BookMarkSetMenuButton[n]->setShortcut(QKeySequence(QString("Shift+Ctrl+%1").arg(n)));
     }
-    StartFolderMonitor();
+    MonitorHost->Start(Settings.CurrentFolder, Settings.AppFolder);
     ActionList1.ActionVew->trigger();
 }
 
@@ -215,11 +218,32 @@ void TMF::StBResize() {
 void TMF::DirListChange() {
     Settings.CurrentFolder = currentFolderOf(DirList->Directory());
     ActionList1.ActionVew->trigger();
-    RetargetMonitor(Settings.CurrentFolder);
+    MonitorHost->RetargetMonitor(Settings.CurrentFolder);
 }
 
 void TMF::MoveFolderExplorer(const QString& folder) {
     if (currentFolderOf(DirList->Directory()) != folder) DirList->SetDirectory(folder);
+}
+
+// --- Stored settings ---------------------------------------------------------
+
+void TMF::LoadSettings() {
+    const TRegIniFile reg(Settings.RegKey);
+    ReadStartupSettings(reg, Settings, Wheel.LineCount);
+    if (Settings.SaveWindowState) {
+        LoadWindowLayout(*this, reg);
+        LoadViewInfo(reg);
+    }
+}
+
+void TMF::SaveOnClose() {
+    EditProp.WriteReg(Settings.RegKey, stored::kEditorSection, stored::kEditorValue);
+    if (!Settings.SaveWindowState) return;
+    TRegIniFile reg(Settings.RegKey);
+    reg.SetWriteThrough(false);
+    SaveWindowLayout(*this, reg);
+    SaveViewInfo(reg);
+    reg.UpdateFile();
 }
 
 // --- Closing -------------------------------------------------------------------
@@ -230,7 +254,7 @@ bool TMF::FormClose() {
     if (!QuerySaveAll()) return false;
     SaveOnClose();
     hide();
-    StopFolderMonitor();
+    MonitorHost->Stop();
     freeDocuments();
     return true;
 }

@@ -19,6 +19,7 @@
 //   layout.cpp      the stored window and bar layout and viewer panels
 //   monitorhost.cpp the folder change monitor and the hand-over reader
 #include "app/actionlist.h"
+#include "app/compilerun.h"
 #include "app/documentlist.h"
 #include "app/mainmenu.h"
 #include "settings/settingsrecord.h"
@@ -39,14 +40,13 @@ class QTabWidget;
 class QToolBar;
 class QToolButton;
 class QTreeWidget;
-class FolderMonitor;
-class MonitorRequests;
 class SingleInstanceLock;
 class TDirectoryListBox;
 class TEditorEx;
 class TDriveComboBox;
 class TDropDst;
 class TMenuBar;
+class TMonitorHost;
 class TOpenFileHistories;
 class TRegIniFile;
 class TStatusBar;
@@ -99,6 +99,7 @@ public:
 
     // --- State ---------------------------------------------------------------
     TSettings Settings;
+    TCompileRun CompileRun{Settings};
     QString TemplateFile;
     int LastWidth = 0;
     bool AutoRefreshTree = true;
@@ -183,23 +184,12 @@ public:
     // The editor properties, then the layout and the viewer panels when
     // SaveWindowState is set.
     void SaveOnClose();
-    // One store for the whole start or close: it is read, or written to
-    // disk, once.
-    void SaveLayout(TRegIniFile& reg);
-    void LoadLayout(const TRegIniFile& reg);
+    // The viewer panels, stored with the layout.
     void SaveViewInfo(TRegIniFile& reg);
     void LoadViewInfo(const TRegIniFile& reg);
 
-    void StartFolderMonitor();
-    void StopFolderMonitor();
-    void RetargetMonitor(const QString& folder);
-    // The monitor's requests, run in this thread while it waits.
-    void FolderRefreshRequest();
-    void ReadHandoverFile();
-
-    // In this order, so that the monitor ends before the host it calls.
-    std::unique_ptr<MonitorRequests> MonitorHost;
-    std::unique_ptr<::FolderMonitor> FolderMonitor;
+    // The folder change monitor with the requests it sends to this window.
+    std::unique_ptr<TMonitorHost> MonitorHost;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -217,7 +207,13 @@ private:
     void bindHandlers();
     // Runs `handler` whenever `action` triggers, with any exception shown in
     // the error box. Actions left without a handler are disabled.
-    void on(QAction* action, void (TMF::*handler)());
+    void on(QAction* action, void (TMF::*handler)()) { on(action, *this, handler); }
+    // The same for a handler of one of the window's subsystems.
+    template <typename Subsystem>
+    void on(QAction* action, Subsystem& subsystem, void (Subsystem::*handler)()) {
+        bindAction(action, [&subsystem, handler] { (subsystem.*handler)(); });
+    }
+    void bindAction(QAction* action, std::function<void()> handler);
     void disableUnboundActions();
     void runSingleInstanceCheck();
     void toggleBar(QToolBar* bar, QAction* check);
@@ -247,13 +243,6 @@ private:
 
     // === Compile and run, editing commands, bookmarks, split view =============
 public:
-    // --- Compile, run and help -----------------------------------------------
-    void MakeKioroExecute();
-    // Writes "kioro.rc" beside the host, then starts the host.
-    void KioroExecuteExecute();
-    void ShowLumHelpExecute();
-    void HelpContents1Execute();
-
     // --- Editing commands on CurEditor ------------------------------------------
     void UndoExecute();
     void RedoExecute();

@@ -1,69 +1,55 @@
-// The folder change monitor from the main window's side: starting and ending
-// it, handing it the current folder, and the two requests it sends, which
-// run here in the user-interface thread while the monitor waits.
+#include "app/monitorhost.h"
+
 #include "app/handover.h"
 #include "app/mainunit.h"
 #include "platform/fileerror.h"
 #include "platform/prompt.h"
 #include "search/foldermonitor.h"
-#include "search/monitorrequests.h"
 
 #include <QAction>
 
-namespace {
+TMonitorHost::TMonitorHost(TMF& window) : window_(window) {}
 
-class TMonitorHost final : public MonitorRequests {
-public:
-    explicit TMonitorHost(TMF& owner) : owner_(owner) {}
+TMonitorHost::~TMonitorHost() { Stop(); }
 
-    void refreshRequest() override { owner_.FolderRefreshRequest(); }
-    void handoverRequest() override { owner_.ReadHandoverFile(); }
-
-private:
-    TMF& owner_;
-};
-
-}  // namespace
-
-void TMF::StartFolderMonitor() {
-    if (!MonitorHost) MonitorHost = std::make_unique<TMonitorHost>(*this);
-    FolderMonitor = std::make_unique<::FolderMonitor>(*MonitorHost, Settings.CurrentFolder, Settings.AppFolder);
+void TMonitorHost::Start(const QString& currentFolder, const QString& appFolder) {
+    appFolder_ = appFolder;
+    monitor_ = std::make_unique<::FolderMonitor>(*this, currentFolder, appFolder);
 }
 
-// Joins the thread; a request it still waits for is dropped, never run.
-void TMF::StopFolderMonitor() { FolderMonitor.reset(); }
+void TMonitorHost::Stop() { monitor_.reset(); }
 
 // A monitor that has ended by itself (a folder it could not watch) is only
 // released, never handed anything; a fresh one starts on the new folder, so
 // that one missing folder does not stop hand-overs for the rest of the run.
-void TMF::RetargetMonitor(const QString& folder) {
-    if (!FolderMonitor) return;  // not started yet, or already stopped
-    if (FolderMonitor->hasEnded()) {
-        FolderMonitor.reset();
-        FolderMonitor = std::make_unique<::FolderMonitor>(*MonitorHost, folder, Settings.AppFolder);
+void TMonitorHost::RetargetMonitor(const QString& folder) {
+    if (!monitor_) return;  // not started yet, or already stopped
+    if (monitor_->hasEnded()) {
+        monitor_.reset();
+        monitor_ = std::make_unique<::FolderMonitor>(*this, folder, appFolder_);
         return;
     }
-    FolderMonitor->RetargetMonitor(folder);
+    monitor_->RetargetMonitor(folder);
 }
 
-void TMF::FolderRefreshRequest() {
-    if (AutoRefreshTree) ActionList1.ActionVew->trigger();
+void TMonitorHost::refreshRequest() {
+    if (window_.AutoRefreshTree) window_.ActionList1.ActionVew->trigger();
 }
 
 // A name handed over while another is being opened is taken in the same
 // request, a few rounds at most: the monitor counts changes made during its
 // request as answered.
-void TMF::ReadHandoverFile() {
+void TMonitorHost::handoverRequest() {
     constexpr int kRounds = 5;
     for (int round = 0; round < kRounds; ++round) {
-        const std::optional<HandoverSnapshot> seen = ReadHandover(Settings.AppFolder);
+        const std::optional<HandoverSnapshot> seen = ReadHandover(appFolder_);
         if (!seen) return;
         // A file that cannot be read is reported as any failed open is; the
         // reset still follows, or the same name would come back at every
         // change of the folder.
-        if (seen->fileName != kHandoverNothing) runGuarded([&] { OpenDocument(seen->fileName, true); });
+        if (seen->fileName != kHandoverNothing) runGuarded([&] { window_.OpenDocument(seen->fileName, true); });
         try {
-            if (ResetHandoverFile(Settings.AppFolder, *seen)) return;
+            if (ResetHandoverFile(appFolder_, *seen)) return;
         } catch (const FileError& error) {
             // A program folder that cannot be written, say; the next change tries again.
             qWarning("%s", error.what());

@@ -2,6 +2,7 @@
 // whole left panel. "Visible" here is what the window asks for (isHidden),
 // so the answers are the same before the window is first shown.
 #include "app/mainunit.h"
+#include "settings/storedvalues.h"
 
 #include <QAction>
 #include <QSplitter>
@@ -84,4 +85,18 @@ void TMF::showFolderPanel() {
     FolderPanel->show();
     if (actionHeight > 0)
         LeftPanel->setSizes({actionHeight - folderHeight - LeftPanel->handleWidth(), folderHeight});
+}
+
+// --- Stored with the layout ------------------------------------------------------
+
+void TMF::SaveViewInfo(TRegIniFile& reg) {
+    WriteStored(reg, stored::ActionViewChecked, !ActionViewPanel->isHidden());
+    WriteStored(reg, stored::FolderExpChecked, !FolderPanel->isHidden());
+    WriteStored(reg, stored::ShowLeftPanel, !LeftPanel->isHidden());
+}
+
+void TMF::LoadViewInfo(const TRegIniFile& reg) {
+    if (!ReadStored(reg, stored::ActionViewChecked)) ActionViewPanel->hide();
+    if (!ReadStored(reg, stored::FolderExpChecked)) hideFolderPanel();
+    if (!ReadStored(reg, stored::ShowLeftPanel) && !LeftPanel->isHidden()) ShowLeftBarMClick();
 }

@@ -4,6 +4,7 @@
 // monitor. Real folders, a real monitor thread.
 #include "app/dirlistbox.h"
 #include "app/handover.h"
+#include "app/monitorhost.h"
 #include "platform/filebytes.h"
 #include "platform/regini.h"
 #include "search/foldermonitor.h"
@@ -254,13 +255,13 @@ TEST_F(MonitorHostTest, EndingTheWindowWhileARequestWaitsDoesNotHang) {
 
 TEST_F(MonitorHostTest, AMonitorThatCouldNotWatchIsReplacedAtTheNextFolder) {
     TMF& mf = start(folder("missing"));
-    ASSERT_NE(mf.FolderMonitor, nullptr);
-    ASSERT_TRUE(pumpUntil([&] { return mf.FolderMonitor->hasEnded(); }));
+    ASSERT_NE(mf.MonitorHost->Monitor(), nullptr);
+    ASSERT_TRUE(pumpUntil([&] { return mf.MonitorHost->Monitor()->hasEnded(); }));
 
     mf.DirList->SetDirectory(folder("current"));
 
-    ASSERT_NE(mf.FolderMonitor, nullptr);
-    EXPECT_FALSE(mf.FolderMonitor->hasEnded());
+    ASSERT_NE(mf.MonitorHost->Monitor(), nullptr);
+    EXPECT_FALSE(mf.MonitorHost->Monitor()->hasEnded());
     const QString source = makeSource("after.lum");
     pumpFor(200);
     WriteHandoverFile(appFolder.path(), source);
@@ -271,7 +272,7 @@ TEST_F(MonitorHostTest, ClosingTheWindowEndsTheMonitor) {
     TMF& mf = start(folder("current"));
     waitUntilWatching();
     EXPECT_TRUE(mf.close());
-    EXPECT_EQ(mf.FolderMonitor, nullptr);
+    EXPECT_EQ(mf.MonitorHost->Monitor(), nullptr);
     touch(folder("current") + "late.lum");
     pumpFor(300);
     EXPECT_EQ(redraws, 0);

@@ -1,0 +1,20 @@
+#pragma once
+// Compile and run: the compile batch file, the host program with its run
+// control file, and the two help documents. Everything is started through
+// the shell and never waited for; nothing is saved first. An empty path in
+// the settings makes its command do nothing.
+struct TSettings;
+
+class TCompileRun {
+public:
+    explicit TCompileRun(const TSettings& settings) : settings_(settings) {}
+
+    void MakeKioroExecute();
+    // Writes "kioro.rc" beside the host, then starts the host.
+    void KioroExecuteExecute();
+    void ShowLumHelpExecute();
+    void HelpContents1Execute();
+
+private:
+    const TSettings& settings_;
+};
