@@ -5,6 +5,7 @@
 // document is marked clean only after its save succeeded: a failure stops the
 // command with every document as it was.
 #include "app/dirlistbox.h"
+#include "app/editcommands.h"
 #include "app/mainunit.h"
 #include "app/messages.h"
 #include "app/tabcaption.h"
@@ -118,6 +119,13 @@ void TMF::EditorTabSheetChange() {
     refreshDocumentState();
     SetMainTitle(DocTabs.Name(ActiveDocIndex()));
     ReTextUpdate();
+}
+
+void TMF::refreshDocumentState() {
+    UpdateBookmarkChecks();
+    UpdateDivideCheck();
+    EditCommands->EditPaste1Update();
+    EditCommands->ScheduleUpdate();
 }
 
 // --- New and open ------------------------------------------------------------------

@@ -1,11 +1,5 @@
-// The editing commands: each hands one operation to the current document's
-// main view CurEditor, whichever control has the focus, and the enabled
-// states of the ones that depend on the editor or the clipboard.
-//
-// Undo, Redo, Copy and Cut follow the editor: every change, caret move and
-// selection change of a view asks for a refresh, which runs once the events
-// of the moment are handled. Paste follows the clipboard, which is only
-// asked when it changes, when a tab becomes current and when a menu opens.
+#include "app/editcommands.h"
+
 #include "app/mainunit.h"
 #include "components/editorex.h"
 #include "platform/prompt.h"
@@ -18,96 +12,98 @@
 #include <QTimer>
 #include <Qsci/qsciscintilla.h>
 
+TEditCommands::TEditCommands(TMF& window) : QObject(&window), window_(window) {
+    timer_ = new QTimer(this);
+    timer_->setSingleShot(true);
+    timer_->setInterval(0);
+    connect(timer_, &QTimer::timeout, this, [this] {
+        runGuarded([this] {
+            UpdateEditActions();
+            // Also after a new document's properties were applied.
+            if (editor()) window_.EditorCaretMoved(*editor());
+        });
+    });
+    connectRefresh();
+}
+
+TEditorEx* TEditCommands::editor() const { return window_.CurEditor; }
+
 // --- Commands ------------------------------------------------------------------
 
-void TMF::UndoExecute() {
-    if (CurEditor) CurEditor->Undo();
+void TEditCommands::UndoExecute() {
+    if (editor()) editor()->Undo();
 }
 
-void TMF::RedoExecute() {
-    if (CurEditor) CurEditor->Redo();
+void TEditCommands::RedoExecute() {
+    if (editor()) editor()->Redo();
 }
 
-void TMF::EditCopy1Execute() {
-    if (CurEditor) CurEditor->CopyToClipboard();
+void TEditCommands::EditCopy1Execute() {
+    if (editor()) editor()->CopyToClipboard();
 }
 
-void TMF::EditCut1Execute() {
-    if (CurEditor) CurEditor->CutToClipboard();
+void TEditCommands::EditCut1Execute() {
+    if (editor()) editor()->CutToClipboard();
 }
 
-void TMF::EditPaste1Execute() {
-    if (CurEditor) CurEditor->PasteFromClipboard();
+void TEditCommands::EditPaste1Execute() {
+    if (editor()) editor()->PasteFromClipboard();
 }
 
-void TMF::SelectAllExecute() {
-    if (CurEditor) CurEditor->SelectAll();
+void TEditCommands::SelectAllExecute() {
+    if (editor()) editor()->SelectAll();
 }
 
-void TMF::SelModeExecute() {
+void TEditCommands::SelModeExecute() {
     // The action has turned its check over already: that is the new mode.
-    const bool box = ActionList1.SelMode->isChecked();
-    if (CurEditor) CurEditor->SetSelectionMode(box ? TSelectionMode::smBox : TSelectionMode::smNormal);
-    ActionList1.SelMode->setChecked(box);
+    const bool box = window_.ActionList1.SelMode->isChecked();
+    if (editor()) editor()->SetSelectionMode(box ? TSelectionMode::smBox : TSelectionMode::smNormal);
+    window_.ActionList1.SelMode->setChecked(box);
 }
 
-void TMF::SelIndentExecute() {
-    if (CurEditor) CurEditor->SelIndent();
+void TEditCommands::SelIndentExecute() {
+    if (editor()) editor()->SelIndent();
 }
 
-void TMF::SelUnIndentExecute() {
-    if (CurEditor) CurEditor->SelUnIndent();
+void TEditCommands::SelUnIndentExecute() {
+    if (editor()) editor()->SelUnIndent();
 }
 
-void TMF::SelTabIndentExecute() {
-    if (CurEditor) CurEditor->SelTabIndent();
+void TEditCommands::SelTabIndentExecute() {
+    if (editor()) editor()->SelTabIndent();
 }
 
-void TMF::SelTabUnIndentExecute() {
-    if (CurEditor) CurEditor->SelTabUnIndent();
+void TEditCommands::SelTabUnIndentExecute() {
+    if (editor()) editor()->SelTabUnIndent();
 }
 
 // --- Enabled states --------------------------------------------------------------
 
-void TMF::UndoUpdate() { ActionList1.Undo->setEnabled(CurEditor && CurEditor->CanUndo()); }
+void TEditCommands::UndoUpdate() { window_.ActionList1.Undo->setEnabled(editor() && editor()->CanUndo()); }
 
-void TMF::RedoUpdate() { ActionList1.Redo->setEnabled(CurEditor && CurEditor->CanRedo()); }
+void TEditCommands::RedoUpdate() { window_.ActionList1.Redo->setEnabled(editor() && editor()->CanRedo()); }
 
-void TMF::EditCopy1Update() {
-    const bool selected = CurEditor && CurEditor->GetSelLength() != 0;
-    ActionList1.EditCopy1->setEnabled(selected);
-    ActionList1.EditCut1->setEnabled(selected);
+void TEditCommands::EditCopy1Update() {
+    const bool selected = editor() && editor()->GetSelLength() != 0;
+    window_.ActionList1.EditCopy1->setEnabled(selected);
+    window_.ActionList1.EditCut1->setEnabled(selected);
 }
 
-void TMF::EditPaste1Update() {
+void TEditCommands::EditPaste1Update() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    ActionList1.EditPaste1->setEnabled(data && data->hasText());
+    window_.ActionList1.EditPaste1->setEnabled(data && data->hasText());
 }
 
-void TMF::UpdateEditActions() {
+void TEditCommands::UpdateEditActions() {
     UndoUpdate();
     RedoUpdate();
     EditCopy1Update();
 }
 
-void TMF::scheduleEditActionsUpdate() {
-    if (!editActionsTimer_) {
-        editActionsTimer_ = new QTimer(this);
-        editActionsTimer_->setSingleShot(true);
-        editActionsTimer_->setInterval(0);
-        connect(editActionsTimer_, &QTimer::timeout, this, [this] {
-            runGuarded([this] {
-                UpdateEditActions();
-                // Also after a new document's properties were applied.
-                if (CurEditor) EditorCaretMoved(*CurEditor);
-            });
-        });
-    }
-    editActionsTimer_->start();
-}
+void TEditCommands::ScheduleUpdate() { timer_->start(); }
 
-void TMF::watchEditState(TEditorEx* editor) {
-    const auto refresh = [this] { scheduleEditActionsUpdate(); };
+void TEditCommands::Watch(TEditorEx* editor) {
+    const auto refresh = [this] { ScheduleUpdate(); };
     connect(editor, &TEditorEx::changed, this, refresh);
     connect(editor, &TEditorEx::caretMoved, this, refresh);
     // A selection can change without the caret moving (select all with the
@@ -118,16 +114,16 @@ void TMF::watchEditState(TEditorEx* editor) {
 // --- Menus ---------------------------------------------------------------------------
 
 // A macro may have changed the selection mode since the check was set.
-void TMF::refreshSelModeCheck() {
-    ActionList1.SelMode->setChecked(CurEditor && CurEditor->SelectionMode() == TSelectionMode::smBox);
+void TEditCommands::refreshSelModeCheck() {
+    window_.ActionList1.SelMode->setChecked(editor() && editor()->SelectionMode() == TSelectionMode::smBox);
 }
 
-void TMF::Edit1Click() { refreshSelModeCheck(); }
+void TEditCommands::Edit1Click() { refreshSelModeCheck(); }
 
-void TMF::PMPopup() { refreshSelModeCheck(); }
+void TEditCommands::PMPopup() { refreshSelModeCheck(); }
 
-void TMF::connectEditStateRefresh() {
-    const auto menuOpens = [this](void (TMF::*checks)()) {
+void TEditCommands::connectRefresh() {
+    const auto menuOpens = [this](void (TEditCommands::*checks)()) {
         return [this, checks] {
             runGuarded([this, checks] {
                 (this->*checks)();
@@ -136,17 +132,8 @@ void TMF::connectEditStateRefresh() {
             });
         };
     };
-    connect(Menus.Edit1, &QMenu::aboutToShow, this, menuOpens(&TMF::Edit1Click));
-    connect(Menus.PM, &QMenu::aboutToShow, this, menuOpens(&TMF::PMPopup));
+    connect(window_.Menus.Edit1, &QMenu::aboutToShow, this, menuOpens(&TEditCommands::Edit1Click));
+    connect(window_.Menus.PM, &QMenu::aboutToShow, this, menuOpens(&TEditCommands::PMPopup));
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             [this] { runGuarded([this] { EditPaste1Update(); }); });
-}
-
-// --- The current document --------------------------------------------------------
-
-void TMF::refreshDocumentState() {
-    UpdateBookmarkChecks();
-    UpdateDivideCheck();
-    EditPaste1Update();
-    scheduleEditActionsUpdate();
 }

@@ -1,6 +1,7 @@
 // What the main window does with the events of its editor views: the keys
 // the editor watches, wheel scrolling, the caret position in the status bar,
 // centring the caret row, and the line-break toggle of the palette.
+#include "app/editcommands.h"
 #include "app/mainunit.h"
 #include "app/statusbar.h"
 #include "components/editorex.h"
@@ -41,7 +42,7 @@ void TMF::connectViewEvents(TEditorEx* editor) {
     connect(editor, &TEditorEx::wheelUp, this, [this, editor] {
         runGuarded([this, editor] { EditorWheel(*editor, WheelScroller::Direction::Up); });
     });
-    watchEditState(editor);
+    EditCommands->Watch(editor);
 }
 
 // --- Keys ----------------------------------------------------------------------------

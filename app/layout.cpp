@@ -6,6 +6,7 @@
 
 #include "app/barrows.h"
 #include "app/mainunit.h"
+#include "palette/functionpalette.h"
 #include "platform/regini.h"
 #include "settings/storedvalues.h"
 

@@ -3,6 +3,8 @@
 #include "app/drivecombobox.h"
 #include "app/mainunit.h"
 #include "app/statusbar.h"
+#include "palette/functionpalette.h"
+#include "search/actionviewer.h"
 #include "settings/menubar.h"
 
 #include <QComboBox>
@@ -11,7 +13,6 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -24,8 +25,6 @@ constexpr int kActionViewHeight = 200;
 constexpr int kSplitterSize = 6;
 constexpr int kMenuButtonHeight = 21;
 constexpr int kQuickFindWidth = 150;
-constexpr int kPaletteWidth = 300;
-constexpr int kPaletteHeight = 50;
 
 QVBoxLayout* tightColumn(QWidget* owner) {
     auto* column = new QVBoxLayout(owner);
@@ -99,10 +98,7 @@ void TMF::buildBars() {
     addToolBarBreak(Qt::TopToolBarArea);
 
     FunctionPalet = addBar("FunctionPalet", "関数パレット");
-    PalettePanel = named(new QWidget, "PalettePanel");
-    PalettePanel->setFixedSize(kPaletteWidth, kPaletteHeight);
-    PC = named(new QTabWidget(PalettePanel), "PC");
-    tightColumn(PalettePanel)->addWidget(PC);
+    PalettePanel = new TFunctionPalette;
     FunctionPalet->addWidget(PalettePanel);
 
     ComBar = addBar("ComBar", "デバッグ");
@@ -127,16 +123,7 @@ void TMF::buildMainPanel() {
     LeftPanel->setChildrenCollapsible(false);
     LeftPanel->setMinimumWidth(1);
 
-    ActionViewPanel = named(new QWidget, "ActionViewPanel");
-    Tree = named(new QTreeWidget, "Tree");
-    Tree->setHeaderHidden(true);
-    RedrawButton = named(new QToolButton, "RedrawButton");
-    RedrawButton->setDefaultAction(ActionList1.ActionVew);
-    RedrawButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    RedrawButton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    QVBoxLayout* actionColumn = tightColumn(ActionViewPanel);
-    actionColumn->addWidget(Tree);
-    actionColumn->addWidget(RedrawButton);
+    ActionViewPanel = new TActionViewer(ActionList1.ActionVew);
 
     FolderPanel = named(new QWidget, "FolderPanel");
     DriveComboBox1 = named(new TDriveComboBox, "DriveComboBox1");

@@ -1,11 +1,13 @@
 #include "app/mainunit.h"
 
 #include "app/dirlistbox.h"
+#include "app/editcommands.h"
 #include "app/handover.h"
 #include "app/layout.h"
 #include "app/monitorhost.h"
 #include "app/statusbar.h"
 #include "components/editorex.h"
+#include "palette/functionpalette.h"
 #include "platform/appfolder.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
@@ -39,6 +41,7 @@ TMF::TMF(const QStringList& commandLine, QWidget* parent)
     : QMainWindow(parent), commandLine_(commandLine) {
     MonitorHost = std::make_unique<TMonitorHost>(*this);
     buildForm();
+    EditCommands = new TEditCommands(*this);
     bindHandlers();
     runSingleInstanceCheck();
 }
@@ -96,21 +99,21 @@ void TMF::bindHandlers() {
     on(a.KioroExecute, CompileRun, &TCompileRun::KioroExecuteExecute);
     on(a.ShowLumHelp, CompileRun, &TCompileRun::ShowLumHelpExecute);
     on(a.HelpContents1, CompileRun, &TCompileRun::HelpContents1Execute);
-    on(a.Undo, &TMF::UndoExecute);
-    on(a.Redo, &TMF::RedoExecute);
-    on(a.EditCopy1, &TMF::EditCopy1Execute);
-    on(a.EditCut1, &TMF::EditCut1Execute);
-    on(a.EditPaste1, &TMF::EditPaste1Execute);
-    on(a.SelectAll, &TMF::SelectAllExecute);
-    on(a.SelMode, &TMF::SelModeExecute);
-    on(a.SelIndent, &TMF::SelIndentExecute);
-    on(a.SelUnIndent, &TMF::SelUnIndentExecute);
-    on(a.SelTabIndent, &TMF::SelTabIndentExecute);
-    on(a.SelTabUnIndent, &TMF::SelTabUnIndentExecute);
+    TEditCommands& edit = *EditCommands;
+    on(a.Undo, edit, &TEditCommands::UndoExecute);
+    on(a.Redo, edit, &TEditCommands::RedoExecute);
+    on(a.EditCopy1, edit, &TEditCommands::EditCopy1Execute);
+    on(a.EditCut1, edit, &TEditCommands::EditCut1Execute);
+    on(a.EditPaste1, edit, &TEditCommands::EditPaste1Execute);
+    on(a.SelectAll, edit, &TEditCommands::SelectAllExecute);
+    on(a.SelMode, edit, &TEditCommands::SelModeExecute);
+    on(a.SelIndent, edit, &TEditCommands::SelIndentExecute);
+    on(a.SelUnIndent, edit, &TEditCommands::SelUnIndentExecute);
+    on(a.SelTabIndent, edit, &TEditCommands::SelTabIndentExecute);
+    on(a.SelTabUnIndent, edit, &TEditCommands::SelTabUnIndentExecute);
     on(a.DivideEditor, &TMF::DivideEditorExecute);
     on(a.InNewLine, &TMF::InNewLineExecute);
     bindBookmarkItems();
-    connectEditStateRefresh();
     a.ActionVewM->setChecked(true);
     a.FolderExpM->setChecked(true);
     a.ShowLeftBarM->setChecked(true);

@@ -33,18 +33,18 @@
 
 class QAbstractButton;
 class QComboBox;
-class QTimer;
 class QSplitter;
 class QSplitterHandle;
 class QTabWidget;
 class QToolBar;
-class QToolButton;
-class QTreeWidget;
 class SingleInstanceLock;
 class TDirectoryListBox;
 class TEditorEx;
 class TDriveComboBox;
 class TDropDst;
+class TEditCommands;
+class TActionViewer;
+class TFunctionPalette;
 class TMenuBar;
 class TMonitorHost;
 class TOpenFileHistories;
@@ -74,15 +74,12 @@ public:
     QToolBar* FileBar = nullptr;
     QToolBar* HelpBar = nullptr;
     QToolBar* FunctionPalet = nullptr;
-    QWidget* PalettePanel = nullptr;  // the palette's area inside its bar
-    QTabWidget* PC = nullptr;
+    TFunctionPalette* PalettePanel = nullptr;  // the palette's area inside its bar
     QToolBar* ComBar = nullptr;
     QToolBar* FindBar = nullptr;
     QSplitter* MainPanel = nullptr;
     QSplitter* LeftPanel = nullptr;
-    QWidget* ActionViewPanel = nullptr;
-    QTreeWidget* Tree = nullptr;
-    QToolButton* RedrawButton = nullptr;
+    TActionViewer* ActionViewPanel = nullptr;
     QSplitterHandle* Splitter2 = nullptr;
     QWidget* FolderPanel = nullptr;
     TDriveComboBox* DriveComboBox1 = nullptr;
@@ -94,6 +91,7 @@ public:
 
     TActionList ActionList1;
     TMainMenus Menus;
+    TEditCommands* EditCommands = nullptr;  // the Edit menu's commands
     TOpenFileHistories* OFH = nullptr;
     TDropDst* DropDst1 = nullptr;
 
@@ -243,27 +241,6 @@ private:
 
     // === Compile and run, editing commands, bookmarks, split view =============
 public:
-    // --- Editing commands on CurEditor ------------------------------------------
-    void UndoExecute();
-    void RedoExecute();
-    void EditCopy1Execute();
-    void EditCut1Execute();
-    void EditPaste1Execute();
-    void SelectAllExecute();
-    void SelModeExecute();
-    void SelIndentExecute();
-    void SelUnIndentExecute();
-    void SelTabIndentExecute();
-    void SelTabUnIndentExecute();
-    void UndoUpdate();
-    void RedoUpdate();
-    void EditCopy1Update();  // Copy and Cut together
-    void EditPaste1Update();
-    // Undo, Redo, Copy and Cut at once.
-    void UpdateEditActions();
-    void Edit1Click();  // the Edit menu opens
-    void PMPopup();     // the context menu opens
-
     // --- Bookmarks 0..9 ----------------------------------------------------------
     void BookMarkSetMenuButtonClick(QAction* item);
     void BookMarkMoveMenuButtonClick(QAction* item);
@@ -289,22 +266,13 @@ public:
 
 private:
     void bindBookmarkItems();
-    // Menus that open and clipboard changes refresh the enabled states.
-    void connectEditStateRefresh();
     // A main view's events: those of every view, and its caret moves.
     void connectEditorEvents(TEditorEx* editor);
     // The modified mark, key down, wheel and the refresh of the enabled states.
     void connectViewEvents(TEditorEx* editor);
-    void watchEditState(TEditorEx* editor);
-    // Refreshes Undo, Redo, Copy, Cut and the caret position of CurEditor
-    // once the events of the moment are done.
-    void scheduleEditActionsUpdate();
-    void refreshSelModeCheck();
     // Checks, enabled states and caret position after a document is created
     // or becomes current.
     void refreshDocumentState();
     void splitView(TDocTab& doc);
     void joinViews(TDocTab& doc);
-
-    QTimer* editActionsTimer_ = nullptr;
 };

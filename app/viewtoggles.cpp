@@ -2,6 +2,7 @@
 // whole left panel. "Visible" here is what the window asks for (isHidden),
 // so the answers are the same before the window is first shown.
 #include "app/mainunit.h"
+#include "search/actionviewer.h"
 #include "settings/storedvalues.h"
 
 #include <QAction>

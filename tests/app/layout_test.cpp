@@ -2,7 +2,9 @@
 // exit and restored by the next start, driven through the real window.
 #include "app/barrows.h"
 #include "components/editorex.h"
+#include "palette/functionpalette.h"
 #include "platform/regini.h"
+#include "search/actionviewer.h"
 #include "settings/menubar.h"
 #include "tests/app/mainwindowfixture.h"
 

@@ -1,5 +1,7 @@
 // The main window's commands, bars, panels and resizing, driven for real.
 #include "app/statusbar.h"
+#include "palette/functionpalette.h"
+#include "search/actionviewer.h"
 #include "settings/menubar.h"
 #include "tests/app/mainwindowfixture.h"
 
