@@ -3,28 +3,25 @@
 // viewer and the folder explorer, the document tabs and the status bar. It
 // owns every document and the settings record.
 //
-// The class is spread over a few source files, one concern each:
-//   mainunit.cpp    start, show, title, resizing, close
+// The window's own handlers are spread over a few source files, one concern
+// each; every other subsystem is a class of its own that the window holds
+// (app/README.md says which command lives where):
+//   mainunit.cpp    start, show, title, resizing, stored settings, close
 //   mainform.cpp    the controls and how they are laid out
 //   viewtoggles.cpp the View menu's toggles of bars and panels
-//   documents.cpp   the document tabs: new, open, reload, save, close
+//   documents.cpp   the document tabs: new, open, reload, save
 //   saveprompts.cpp Save All, the exit prompt and closing a tab
 //   filehistory.cpp the file history and files dropped on the window
-//   compilerun.cpp  compile, run and the help documents
-//   editcommands.cpp the editing commands and their enabled states
 //   bookmarks.cpp   the bookmark items of the context menu
 //   splitview.cpp   the second view of a split tab
 //   editorkeys.cpp  editor keys, wheel, caret position, line-break toggle
-//   loadsettings.cpp the values read at start-up
-//   layout.cpp      the stored window and bar layout and viewer panels
-//   monitorhost.cpp the folder change monitor and the hand-over reader
 #include "app/actionlist.h"
 #include "app/compilerun.h"
 #include "app/documentlist.h"
 #include "app/mainmenu.h"
-#include "settings/settingsrecord.h"
 #include "app/wheelscroller.h"
 #include "components/editorexprop.h"
+#include "settings/settingsrecord.h"
 
 #include <QMainWindow>
 #include <functional>
