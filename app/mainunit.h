@@ -99,6 +99,9 @@ public:
     int LastWidth = 0;
     bool AutoRefreshTree = true;
     TEditorExProp EditProp;  // applied to every editor
+    // Every button definition line of every palette package, in load order:
+    // filled by the palette, read by the template picker's completion.
+    QStringList SnippetList;
 
     // --- Documents ---------------------------------------------------------
     TDocumentList DocTabs;
