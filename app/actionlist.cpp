@@ -68,6 +68,8 @@ const Row kRows[] = {
     {&TActionList::CloseThisPage, "CloseThisPage", "このページを閉じる", "", "", Glyph::None, Plain, nullptr},
     {&TActionList::SystemButton, "SystemButton", "コンパイル(&C)", "設定を変更します", "", Glyph::Settings, Plain, nullptr},
     {&TActionList::ToolButton1, "ToolButton1", "マクロ", "マクロ機能を使います", "", Glyph::Macro, Plain, nullptr},
+    {&TActionList::MacroEditItem, "MacroEditItem", "マクロの編集(&E)", "マクロを編集します", "", Glyph::None, Plain, nullptr},
+    {&TActionList::MacroStopItem, "MacroStopItem", "マクロの強制終了(&X)", "実行中のマクロを強制終了します", "", Glyph::None, Plain, nullptr},
 
     // F9 reaches MakeKioro itself; the item only shows the key.
     {&TActionList::MakeKioroItem, "MakeKioroItem", "コンパイル(&C)\tF9", "Kioroをコンパイルします", "", Glyph::Compile, Plain, &TActionList::MakeKioro},

@@ -63,6 +63,8 @@ struct TActionList {
     QAction* CloseThisPage = nullptr;
     QAction* SystemButton = nullptr;
     QAction* ToolButton1 = nullptr;   // pops up the macro menu
+    QAction* MacroEditItem = nullptr;  // the macro menu's fixed entries
+    QAction* MacroStopItem = nullptr;
 
     // Mirrors of actions.
     QAction* MakeKioroItem = nullptr;       // the compile menu's item

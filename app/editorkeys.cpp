@@ -5,6 +5,7 @@
 #include "app/mainunit.h"
 #include "app/statusbar.h"
 #include "components/editorex.h"
+#include "macro/host/macrohost.h"
 #include "platform/prompt.h"
 #include "platform/regini.h"
 #include "settings/settingstable.h"
@@ -47,7 +48,7 @@ void TMF::connectViewEvents(TEditorEx* editor) {
 
 // --- Keys ----------------------------------------------------------------------------
 
-void TMF::EditorKeyDown(TEditorEx& /*editor*/, int key, Qt::KeyboardModifiers shift, bool& swallow) {
+void TMF::EditorKeyDown(TEditorEx& editor, int key, Qt::KeyboardModifiers shift, bool& swallow) {
     if (!(shift & Qt::ControlModifier)) return;
     switch (key) {
     case Qt::Key_E:  // the code template picker, snippet completion
@@ -56,6 +57,7 @@ void TMF::EditorKeyDown(TEditorEx& /*editor*/, int key, Qt::KeyboardModifiers sh
         break;
     case Qt::Key_M:  // the macro pop-up; the key is its alone
         swallow = true;
+        MacroHost->PopupAtCaret(editor);
         break;
     default:
         break;

@@ -4,9 +4,11 @@
 #include "app/editcommands.h"
 #include "app/handover.h"
 #include "app/layout.h"
+#include "app/macrowindowadapter.h"
 #include "app/monitorhost.h"
 #include "app/statusbar.h"
 #include "components/editorex.h"
+#include "macro/host/macrohost.h"
 #include "palette/functionpalette.h"
 #include "platform/appfolder.h"
 #include "platform/paths.h"
@@ -42,6 +44,8 @@ TMF::TMF(const QStringList& commandLine, QWidget* parent)
     MonitorHost = std::make_unique<TMonitorHost>(*this);
     buildForm();
     EditCommands = new TEditCommands(*this);
+    MacroHost = std::make_unique<TMacroHost>(std::make_unique<TMacroWindowAdapter>(*this), Menus.Macro1,
+                                             ActionList1.MacroEditItem, ActionList1.MacroStopItem);
     bindHandlers();
     runSingleInstanceCheck();
 }
@@ -113,6 +117,9 @@ void TMF::bindHandlers() {
     on(a.SelTabUnIndent, edit, &TEditCommands::SelTabUnIndentExecute);
     on(a.DivideEditor, &TMF::DivideEditorExecute);
     on(a.InNewLine, &TMF::InNewLineExecute);
+    on(a.ToolButton1, *MacroHost, &TMacroHost::ToolButton1Click);
+    on(a.MacroEditItem, *MacroHost, &TMacroHost::ShowMacroEditForm);
+    on(a.MacroStopItem, *MacroHost, &TMacroHost::StopMacroClick);
     bindBookmarkItems();
     a.ActionVewM->setChecked(true);
     a.FolderExpM->setChecked(true);
@@ -169,6 +176,7 @@ void TMF::FormShow() {
         Settings.CurrentFolder = paths::withTrailingSeparator(paths::folderPart(file));
     }
     MoveFolderExplorer(Settings.CurrentFolder);
+    MacroHost->BuildMacroMenu();
     for (int n = 0; n < 10; ++n) {
         ActionList1.BookMarkMoveMenuButton[n]->setShortcut(QKeySequence(QString("Ctrl+%1").arg(n)));
         ActionList1.BookMarkSetMenuButton[n]->setShortcut(QKeySequence(QString("Shift+Ctrl+%1").arg(n)));
@@ -257,6 +265,7 @@ bool TMF::FormClose() {
     if (!QuerySaveAll()) return false;
     SaveOnClose();
     hide();
+    MacroHost->WindowClosing();
     MonitorHost->Stop();
     freeDocuments();
     return true;

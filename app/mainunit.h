@@ -42,6 +42,7 @@ class TDropDst;
 class TEditCommands;
 class TActionViewer;
 class TFunctionPalette;
+class TMacroHost;
 class TMenuBar;
 class TMonitorHost;
 class TOpenFileHistories;
@@ -188,6 +189,8 @@ public:
 
     // The folder change monitor with the requests it sends to this window.
     std::unique_ptr<TMonitorHost> MonitorHost;
+    // The macros: the interpreter, the macro menu and the macro edit window.
+    std::unique_ptr<TMacroHost> MacroHost;
 
 protected:
     void showEvent(QShowEvent* event) override;

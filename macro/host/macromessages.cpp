@@ -1,0 +1,44 @@
+#include "macro/host/macromessages.h"
+
+#include "macro/engine/ppa_error.h"
+#include "platform/cp932.h"
+#include "platform/prompt.h"
+
+namespace {
+
+struct MessageRow {
+    MacroMessage message;
+    const char* text;
+    int icon;  // for the notices
+};
+
+// clang-format off
+constexpr MessageRow kMessages[] = {
+    {MacroMessage::NotPermitted, "許可されていないマクロ命令が含まれているため強制終了されます", mb::IconExclamation},
+    {MacroMessage::AlreadyRunning, "マクロは既に実行中です", mb::IconExclamation},
+    {MacroMessage::StartFailed, "失敗しました", mb::IconHand},
+    {MacroMessage::IndexOutOfRange, "リストのインデックスが範囲を超えています (%1)", 0},
+    {MacroMessage::Running, "マクロ実行中", 0},
+};
+// clang-format on
+
+const MessageRow& rowOf(MacroMessage message) {
+    const MessageRow& row = kMessages[int(message)];
+    Q_ASSERT(row.message == message);  // rows stand in the order of the enum
+    return row;
+}
+
+}  // namespace
+
+QString MacroMessageText(MacroMessage message, const QString& subject) {
+    QString text = QString::fromUtf8(rowOf(message).text);
+    return text.contains(u"%1") ? text.arg(subject) : text;
+}
+
+void ShowMacroMessage(MacroMessage message, QWidget* owner) {
+    prompts().inform(applicationTitle(), MacroMessageText(message), rowOf(message).icon, owner);
+}
+
+void RaiseMacroMessage(MacroMessage message, const QString& subject) {
+    throw ppa::EPPAError(cp932::encode(MacroMessageText(message, subject)).toStdString());
+}
