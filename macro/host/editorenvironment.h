@@ -21,7 +21,7 @@ public:
     TEditorEnvironment(MacroWindow& window, ppa::TPoorPascal& ppa) : window_(window), ppa_(ppa) {}
 
     // Lets the window handle its events once the last turn is a few
-    // milliseconds ago.
+    // milliseconds ago (longer after a turn that took long itself).
     void ProcessMessages() override;
     // Waits in short turns that handle the window's events; a stop ends it.
     void Sleep(std::uint32_t milliseconds) override;
@@ -37,7 +37,8 @@ public:
 private:
     MacroWindow& window_;
     ppa::TPoorPascal& ppa_;
-    std::chrono::steady_clock::time_point lastTurn_{};
+    int callsToClockRead_ = 1;
+    std::chrono::steady_clock::time_point nextTurn_{};
 };
 
 // Runs `program` to its end with the window disabled, which keeps painting
