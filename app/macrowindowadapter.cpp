@@ -10,6 +10,7 @@
 namespace {
 
 constexpr int kMacroPanel = 3;
+constexpr int kPanelPadding = 10;  // the panel's frame and text margins
 
 }  // namespace
 
@@ -73,6 +74,16 @@ void TMacroWindowAdapter::Run(WindowCommand command) {
     }
 }
 
-void TMacroWindowAdapter::SetMacroStatus(const QString& text) { window_.StB->SetPanelText(kMacroPanel, text); }
+// The panel's width suits a smaller font than this one: it grows to show the
+// text whole.
+void TMacroWindowAdapter::SetMacroStatus(const QString& text) {
+    TStatusBar& bar = *window_.StB;
+    const int needed = bar.fontMetrics().horizontalAdvance(text) + kPanelPadding;
+    if (needed > bar.PanelWidth(kMacroPanel)) {
+        bar.SetPanelWidth(kMacroPanel, needed);
+        window_.StBResize();
+    }
+    bar.SetPanelText(kMacroPanel, text);
+}
 bool TMacroWindowAdapter::PermitAllMacro() { return window_.Settings.PermitAllMacro; }
 QString TMacroWindowAdapter::CurrentFolder() { return window_.Settings.CurrentFolder; }

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <algorithm>
 #include <thread>
 
 namespace {
@@ -22,6 +23,7 @@ constexpr auto kEventTurn = std::chrono::milliseconds(10);
 constexpr int kCallsPerClockRead = 16;
 // The macro's time between two turns, at least, as a multiple of the last turn.
 constexpr int kMacroShare = 4;
+constexpr auto kLongestWait = std::chrono::milliseconds(100);
 constexpr std::int64_t kShellSuccess = 42;  // above 32: the shell's success
 constexpr std::int64_t kShellNotFound = 2;  // the shell's "file not found"
 
@@ -58,8 +60,9 @@ void TEditorEnvironment::ProcessMessagesNow() {
     const Clock::time_point end = Clock::now();
     // Handling the events can cost more than usual (painting after the caret
     // went far into a long document): the macro then gets that many times
-    // more time of its own before the next turn.
-    nextTurn_ = end + std::max<Clock::duration>(kEventTurn, kMacroShare * (end - start));
+    // more time of its own before the next turn, but never so much that the
+    // window seems to hang (a turn that showed a box took the user's time).
+    nextTurn_ = end + std::clamp<Clock::duration>(kMacroShare * (end - start), kEventTurn, kLongestWait);
 }
 
 void TEditorEnvironment::Sleep(std::uint32_t milliseconds) {
