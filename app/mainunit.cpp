@@ -9,6 +9,7 @@
 #include "components/editorex.h"
 #include "palette/functionpalette.h"
 #include "platform/appfolder.h"
+#include "platform/fileerror.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/regini.h"
@@ -164,8 +165,12 @@ void TMF::FormShow() {
     const QString argument = commandLine_.value(1);
     if (!argument.isEmpty()) {
         const QString file = QFileInfo(argument).absoluteFilePath();
-        // A file that cannot be read is reported; the start goes on.
-        runGuarded([&] { OpenDocument(file, true); });
+        // A file that cannot be read, a missing one or a folder included, is
+        // reported; the start goes on.
+        runGuarded([&] {
+            requireExistingFile(file);
+            OpenDocument(file, true);
+        });
         Settings.CurrentFolder = paths::withTrailingSeparator(paths::folderPart(file));
     }
     MoveFolderExplorer(Settings.CurrentFolder);

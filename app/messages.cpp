@@ -17,6 +17,7 @@ constexpr MessageRow kMessages[] = {
     {AppMessage::ReloadQuestion, "確認", "本当に読み直してよいですか？", mb::YesNo | mb::IconQuestion},
     {AppMessage::ChangedQuestion, "確認", "%1は変更されています。保存しますか？", mb::YesNoCancel | mb::IconQuestion},
     {AppMessage::SaveQuestion, "確認", "%1を保存しますか？", mb::YesNoCancel | mb::IconQuestion},
+    {AppMessage::NothingOpensIt, "", "開くことのできるプログラムがありません", mb::Ok | mb::IconHand},
 };
 // clang-format on
 

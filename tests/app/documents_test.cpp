@@ -69,12 +69,21 @@ TEST_F(DocumentsTest, TheFileNamedOnTheCommandLineOpensInTheFirstTab) {
     EXPECT_EQ(mf.DirList->Directory() + "/", workFolder() + "src/");
 }
 
-TEST_F(DocumentsTest, AMissingFileOnTheCommandLineStillSetsTheFolder) {
-    QDir().mkpath(workFolder() + "src");
-    TMF& mf = showWindow({workFolder() + "src/missing.lum"});
-    EXPECT_EQ(captions(), QStringList{"新規 (1)"});
-    EXPECT_EQ(mf.Settings.CurrentFolder, workFolder() + "src/");
-    EXPECT_EQ(mf.DirList->Directory() + "/", workFolder() + "src/");
+TEST_F(DocumentsTest, AMissingFileOnTheCommandLineIsReportedAndStillSetsTheFolder) {
+    QDir().mkpath(workFolder() + "src/folder.lum");
+    for (const QString name : {"missing.lum", "folder.lum"}) {
+        prompts.expectError();
+        TMF& window = showWindow({workFolder() + "src/" + name});
+        EXPECT_EQ(captions(), QStringList{"新規 (1)"});
+        EXPECT_EQ(window.Settings.CurrentFolder, workFolder() + "src/");
+        EXPECT_EQ(window.DirList->Directory() + "/", workFolder() + "src/");
+        mf.reset();
+    }
+    const std::vector<PromptCall> errors = prompts.callsOf(PromptKind::Error);
+    ASSERT_EQ(errors.size(), 2u);
+    const QString missing = "ファイル \"" + workFolder() + "src/missing.lum\" を読み込めません: ";
+    EXPECT_EQ(errors[0].text, missing + "ファイルまたはフォルダが見つかりません");
+    EXPECT_EQ(errors[1].text, "ファイル \"" + workFolder() + "src/folder.lum\" を読み込めません: フォルダです");
 }
 
 TEST_F(DocumentsTest, NewTextReusesAnUnmodifiedUntitledTabOnly) {
