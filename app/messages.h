@@ -12,6 +12,8 @@ enum class AppMessage {
     ChangedQuestion,  // closing a modified document or the window
     SaveQuestion,     // Save All reaching an untitled document
     NothingOpensIt,   // the reason when no program takes a file to show or run
+    ReplaceQuestion,  // Save As chose a file that exists
+    OpenInAnotherTab, // Save As chose the file of another tab
 };
 
 QString AppMessageText(AppMessage message, const QString& subject = {});

@@ -41,6 +41,17 @@ TEST(QtNameFiltersTest, ClassicFiltersBecomeQtFilters)
     EXPECT_TRUE(qtNameFilters(QString()).isEmpty());
 }
 
+TEST(QtNameFiltersTest, ASaveDialogTakesTheChosenFiltersFirstExtension)
+{
+    const QStringList filters = qtNameFilters(kSourceFilter);
+    QStringList suffixes;
+    for (const QString& filter : filters)
+        suffixes << defaultSuffixOf(filter);
+    EXPECT_EQ(suffixes, (QStringList{"lum", "srx", "txt", "lum", ""}));
+    EXPECT_EQ(defaultSuffixOf(QStringLiteral("x (*.l?m)")), QString());
+    EXPECT_EQ(defaultSuffixOf(QStringLiteral("x (index.html)")), QString());
+}
+
 TEST(PromptServiceTest, ConveniencesReachTheServiceWithTheirKindAndFlags)
 {
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Quodex"));
