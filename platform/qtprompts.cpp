@@ -99,7 +99,15 @@ void prepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request)
 // A name typed without an extension takes that of the filter chosen.
 void followChosenFilter(QFileDialog& dialog)
 {
-    const auto follow = [&dialog](const QString& filter) { dialog.setDefaultSuffix(defaultSuffixOf(filter)); };
+    // The filter comes as shown, its masks cut off: find it whole.
+    const auto follow = [&dialog](const QString& shown) {
+        for (const QString& filter : dialog.nameFilters()) {
+            if (filter == shown || filter.startsWith(shown + QLatin1String(" ("))) {
+                dialog.setDefaultSuffix(defaultSuffixOf(filter));
+                return;
+            }
+        }
+    };
     if (!dialog.nameFilters().isEmpty())
         follow(dialog.selectedNameFilter());
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
