@@ -60,14 +60,16 @@ void TMF::runSingleInstanceCheck() {
     if (!instanceLock_->otherInstanceRunning()) return;
     setVisible(false);
     secondInstance_ = true;
-    // A second instance never reports anything; the hand-over is its only effect.
+    // The hand-over is a second instance's only effect; it reports only a
+    // hand-over it could not write.
     // The running instance has a working folder of its own: a relative name
     // would lead it to another file or none, so the name goes over in full.
     const QString argument = commandLine_.value(1);
     try {
         WriteHandoverFile(AppFolder(), argument.isEmpty() ? argument : QFileInfo(argument).absoluteFilePath());
     } catch (const std::exception& error) {
-        qWarning("%s", error.what());
+        // The running instance will never hear of the file: say why here.
+        prompts().showError(exceptionText(error));
     }
 }
 
