@@ -315,8 +315,12 @@ void TMF::SaveDocumentTo(const QString& name, bool updateFolder) {
 
 // --- Modified mark -------------------------------------------------------------------
 
+// Undo back to the saved text takes the mark away again. Documents being
+// made or loaded pass through here before they are current: only the
+// current document's own editor counts.
 void TMF::UpdateModifiedMark() {
-    if (CurEditor && CurEditor->Modified()) SetPageCaption(ActivePage(), withModifiedMark(CurCaption));
+    if (!CurEditor || !CurDocTab || CurDocTab->Editor != CurEditor || CurDocTab->Sheet != ActivePage()) return;
+    SetPageCaption(ActivePage(), CurEditor->Modified() ? withModifiedMark(CurCaption) : CurCaption);
 }
 
 void TMF::StripModifiedMark(QWidget* sheet) {

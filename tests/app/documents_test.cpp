@@ -261,6 +261,30 @@ TEST_F(DocumentsTest, SaveAsReplacesAFileOnlyWhenToldAndNeverAnotherTabsFile) {
     EXPECT_EQ(mf.DocNames(), QStringList({other, kept}));
 }
 
+// The mark follows the saved text: undo back to it clears the mark, redo
+// away from it sets it again, and a save moves the point undo returns to.
+TEST_F(DocumentsTest, UndoBackToTheSavedTextClearsTheMark) {
+    const QString file = makeFile("a.lum", "x");
+    TMF& mf = showWindow();
+    mf.OpenDocument(file, true);
+    type("1");
+    EXPECT_EQ(activeCaption(), "a.lum [変更]");
+    mf.CurEditor->Undo();
+    EXPECT_EQ(activeCaption(), "a.lum");
+    EXPECT_FALSE(mf.CurEditor->Modified());
+    mf.CurEditor->Redo();
+    EXPECT_EQ(activeCaption(), "a.lum [変更]");
+
+    mf.ActionList1.OverSaveText->trigger();
+    EXPECT_EQ(activeCaption(), "a.lum");
+    mf.CurEditor->Undo();
+    EXPECT_EQ(activeCaption(), "a.lum [変更]");
+    EXPECT_TRUE(mf.CurEditor->Modified());
+    mf.CurEditor->Redo();
+    EXPECT_TRUE(mf.close());  // nothing to ask about
+    EXPECT_TRUE(prompts.calls().empty());
+}
+
 TEST_F(DocumentsTest, ShiftJisTextIsShownAndSavedBackByteForByte) {
     const QByteArray sjis = QByteArray("\x95\x5c\x8e\xa6\x83\x5c\x83\x74\x83\x67\r\n\x82\xa0\x87\x90\xed\x40\r\n", 20);
     const QString file = makeFile("japanese.txt", sjis);
