@@ -2,6 +2,9 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -92,8 +95,17 @@ void prepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request)
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     dialog.setDefaultSuffix(request.defaultExtension);
-    // Wide enough that the size and date columns read in full.
+    // Wide enough that the size and date columns read in full, and those
+    // columns as wide as what they show once the folder is read.
     dialog.resize(dialog.sizeHint().expandedTo(kFileDialogSize));
+    auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    auto* model = details ? qobject_cast<QFileSystemModel*>(details->model()) : nullptr;
+    if (model) {
+        QObject::connect(model, &QFileSystemModel::directoryLoaded, details, [details] {
+            for (int column = 1; column < details->header()->count(); ++column)
+                details->resizeColumnToContents(column);
+        });
+    }
 }
 
 // A name typed without an extension takes that of the filter chosen.
