@@ -1,0 +1,13 @@
+// Palettor: writes the button packages and definition files of the editor's
+// function palette. `palettor FILE.qbp` opens that package at the start.
+#include "tools/palettor/palettorform.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Palettor");
+    TForm1 form(QApplication::arguments().value(1));
+    form.show();
+    return QApplication::exec();
+}
