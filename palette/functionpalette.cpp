@@ -108,28 +108,26 @@ QToolButton* TFunctionPalette::addNewLineButton(QWidget* sheet, const TPaletteSo
     return button;
 }
 
-QToolButton* TFunctionPalette::addSnippetButton(QWidget* sheet, const QString& line, int x) {
+// A snippet button or menu item: hint, number, and the shared click.
+template <typename Clickable, typename Signal>
+Clickable* TFunctionPalette::bindSnippet(Clickable* clickable, Signal clicked, const QString& line) {
     const int tag = snippets_.size();
     const QString hint = palettefile::HintOf(palettefile::ReadButtonLine(line));
-    QToolButton* button = makeButton(sheet, x);
-    button->setToolTip(hint);
-    button->setStatusTip(hint);
-    button->setProperty("Tag", tag);
-    connect(button, &QToolButton::clicked, this, [this, tag] { runGuarded([this, tag] { SnippetClick(tag); }); });
-    snippetButtons_.append(button);
-    return button;
+    clickable->setToolTip(hint);
+    clickable->setStatusTip(hint);
+    clickable->setProperty("Tag", tag);
+    connect(clickable, clicked, this, [this, tag] { runGuarded([this, tag] { SnippetClick(tag); }); });
+    return clickable;
+}
+
+QToolButton* TFunctionPalette::addSnippetButton(QWidget* sheet, const QString& line, int x) {
+    snippetButtons_.append(bindSnippet(makeButton(sheet, x), &QToolButton::clicked, line));
+    return snippetButtons_.last();
 }
 
 QAction* TFunctionPalette::addSnippetItem(QMenu* menu, const QString& line) {
-    const int tag = snippets_.size();
-    QAction* item = menu->addAction(palettefile::Field(line, 0));
-    const QString hint = palettefile::HintOf(palettefile::ReadButtonLine(line));
-    item->setToolTip(hint);
-    item->setStatusTip(hint);
-    item->setProperty("Tag", tag);
-    connect(item, &QAction::triggered, this, [this, tag] { runGuarded([this, tag] { SnippetClick(tag); }); });
-    snippetItems_.append(item);
-    return item;
+    snippetItems_.append(bindSnippet(menu->addAction(palettefile::Field(line, 0)), &QAction::triggered, line));
+    return snippetItems_.last();
 }
 
 void TFunctionPalette::SnippetClick(int tag) {

@@ -59,6 +59,8 @@ private:
     QToolButton* addNewLineButton(QWidget* sheet, const TPaletteSources& sources);
     QToolButton* addSnippetButton(QWidget* sheet, const QString& line, int x);
     QAction* addSnippetItem(QMenu* menu, const QString& line);
+    template <typename Clickable, typename Signal>
+    Clickable* bindSnippet(Clickable* clickable, Signal clicked, const QString& line);
     void fitHeightToButtons();
 
     std::unique_ptr<TPaletteHost> host_;

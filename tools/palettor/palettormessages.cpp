@@ -39,11 +39,10 @@ QString PalettorMessageText(PalettorMessage message, const QStringList& argument
 
 int ShowPalettorMessage(PalettorMessage message, QWidget* owner, const QStringList& arguments) {
     const MessageRow& row = rowOf(message);
-    MessageRequest request;
-    request.kind = (row.flags & mb::ButtonsMask) == mb::Ok ? PromptKind::Notice : PromptKind::Question;
-    request.caption = QString::fromUtf8(row.caption);
-    request.text = PalettorMessageText(message, arguments);
-    request.flags = row.flags;
-    request.owner = owner;
-    return prompts().present(request);
+    const QString caption = QString::fromUtf8(row.caption);
+    const QString text = PalettorMessageText(message, arguments);
+    const int buttons = row.flags & mb::ButtonsMask;
+    if (buttons != mb::Ok) return prompts().ask(caption, text, buttons, row.flags & mb::IconMask, owner);
+    prompts().inform(caption, text, row.flags & mb::IconMask, owner);
+    return IdOk;
 }
