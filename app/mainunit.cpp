@@ -10,6 +10,7 @@
 #include "components/editorex.h"
 #include "palette/functionpalette.h"
 #include "platform/appfolder.h"
+#include "platform/fileerror.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/regini.h"
@@ -61,14 +62,16 @@ void TMF::runSingleInstanceCheck() {
     if (!instanceLock_->otherInstanceRunning()) return;
     setVisible(false);
     secondInstance_ = true;
-    // A second instance never reports anything; the hand-over is its only effect.
+    // The hand-over is a second instance's only effect; it reports only a
+    // hand-over it could not write.
     // The running instance has a working folder of its own: a relative name
     // would lead it to another file or none, so the name goes over in full.
     const QString argument = commandLine_.value(1);
     try {
         WriteHandoverFile(AppFolder(), argument.isEmpty() ? argument : QFileInfo(argument).absoluteFilePath());
     } catch (const std::exception& error) {
-        qWarning("%s", error.what());
+        // The running instance will never hear of the file: say why here.
+        prompts().showError(exceptionText(error));
     }
 }
 
@@ -171,8 +174,12 @@ void TMF::FormShow() {
     const QString argument = commandLine_.value(1);
     if (!argument.isEmpty()) {
         const QString file = QFileInfo(argument).absoluteFilePath();
-        // A file that cannot be read is reported; the start goes on.
-        runGuarded([&] { OpenDocument(file, true); });
+        // A file that cannot be read, a missing one or a folder included, is
+        // reported; the start goes on.
+        runGuarded([&] {
+            requireExistingFile(file);
+            OpenDocument(file, true);
+        });
         Settings.CurrentFolder = paths::withTrailingSeparator(paths::folderPart(file));
     }
     MoveFolderExplorer(Settings.CurrentFolder);

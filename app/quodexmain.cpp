@@ -2,12 +2,14 @@
 
 #include "app/mainunit.h"
 #include "platform/prompt.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 
 int RunQuodex(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Quodex");
+    installJapaneseQtTexts(application);
     int status = 0;
     const bool ended = runGuarded([&] {
         TMF mainForm(QApplication::arguments());

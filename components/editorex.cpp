@@ -272,7 +272,8 @@ void TEditorEx::replaceRange(qsizetype start, qsizetype end, const QByteArray& u
     sciPtr(B::SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()), utf8.constData());
 }
 
-bool TEditorEx::Modified() const { return doc_->modified; }
+// Undoing or redoing back to the text last saved makes it unmodified again.
+bool TEditorEx::Modified() const { return doc_->modified || sci(B::SCI_GETMODIFY) != 0; }
 
 void TEditorEx::SetModified(bool modified) {
     doc_->modified = modified;
@@ -302,7 +303,6 @@ void TEditorEx::onModified(int position, int type, int /*length*/, int linesAdde
         if (touchesPrevious) doc.index.setLength(line - 1, lineSjisLength(line - 1));
         doc.utf8Length = length;
         ++doc.version;
-        doc.modified = true;
     }
     if (linesAdded != 0) refreshMarginWidth();
     emit changed();

@@ -72,6 +72,8 @@ QMessageBox::ButtonRole roleOf(int result)
     }
 }
 
+constexpr QSize kFileDialogSize(760, 460);
+
 void prepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -90,6 +92,25 @@ void prepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request)
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     dialog.setDefaultSuffix(request.defaultExtension);
+    // Wide enough that the size and date columns read in full.
+    dialog.resize(dialog.sizeHint().expandedTo(kFileDialogSize));
+}
+
+// A name typed without an extension takes that of the filter chosen.
+void followChosenFilter(QFileDialog& dialog)
+{
+    // The filter comes as shown, its masks cut off: find it whole.
+    const auto follow = [&dialog](const QString& shown) {
+        for (const QString& filter : dialog.nameFilters()) {
+            if (filter == shown || filter.startsWith(shown + QLatin1String(" ("))) {
+                dialog.setDefaultSuffix(defaultSuffixOf(filter));
+                return;
+            }
+        }
+    };
+    if (!dialog.nameFilters().isEmpty())
+        follow(dialog.selectedNameFilter());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
 }
 
 }  // namespace
@@ -137,6 +158,7 @@ QString QtPrompts::chooseSaveFile(const FileDialogRequest& request)
     prepareFileDialog(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    followChosenFilter(dialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
