@@ -9,6 +9,8 @@
 
 namespace {
 
+const QString badBitmapReason = QStringLiteral("画像として読み込めません");
+
 QImage firstSquare(const QImage& image) {
     const int side = image.height();
     if (side <= 0 || image.width() == side || image.width() % side != 0 || image.width() / side > 4) return image;
@@ -23,18 +25,25 @@ QPixmap withTransparentBackground(const QImage& image) {
     return pixmap;
 }
 
+QImage readBitmap(const QString& path) {
+    requireExistingFile(path);
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    if (image.isNull()) throw FileError(FileError::Operation::Read, path, badBitmapReason);
+    return image;
+}
+
 }  // namespace
 
 QIcon TPaletteGlyphs::Glyph(const QString& path) {
     const auto known = glyphs_.constFind(path);
     if (known != glyphs_.cend()) return *known;
-    QImageReader reader(path);
-    const QImage image = reader.read();
     QIcon glyph;
-    if (image.isNull())
-        unreadable_.append(FileError(FileError::Operation::Read, path, reader.errorString()).message());
-    else
-        glyph = QIcon(withTransparentBackground(firstSquare(image)));
+    try {
+        glyph = QIcon(withTransparentBackground(firstSquare(readBitmap(path))));
+    } catch (const FileError& error) {
+        unreadable_.append(error.message());
+    }
     glyphs_.insert(path, glyph);
     return glyph;
 }

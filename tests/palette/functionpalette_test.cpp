@@ -209,6 +209,23 @@ TEST_F(FunctionPaletteTest, ALongListOfUnreadableFilesNamesTheFirstTen) {
     EXPECT_TRUE(message.endsWith("ほか 5 件"));  // 14 definitions and NewLine.bmp
 }
 
+TEST_F(FunctionPaletteTest, AGlyphIsTheFirstSquareWithItsBottomLeftColourClear) {
+    QImage strip(32, 16, QImage::Format_RGB32);
+    strip.fill(Qt::magenta);
+    strip.setPixel(5, 5, qRgb(0, 0, 255));
+    ASSERT_TRUE(strip.save(folder.filePath("strip.bmp"), "BMP"));
+    ASSERT_TRUE(folder.writeFile("broken.bmp", "not a bitmap"));
+    TPaletteGlyphs glyphs;
+    const QImage shown = glyphs.Glyph(folder.filePath("strip.bmp")).pixmap(32, 16).toImage();
+    EXPECT_EQ(shown.size(), QSize(16, 16));
+    EXPECT_EQ(qAlpha(shown.pixel(0, 15)), 0);
+    EXPECT_EQ(shown.pixel(5, 5), qRgb(0, 0, 255));
+    EXPECT_TRUE(glyphs.Glyph(folder.filePath("broken.bmp")).isNull());
+    EXPECT_TRUE(glyphs.Glyph(folder.filePath("broken.bmp")).isNull());
+    ASSERT_EQ(glyphs.Unreadable().size(), 1);  // each file once
+    EXPECT_TRUE(glyphs.Unreadable()[0].contains(folder.filePath("broken.bmp")));
+}
+
 struct NewLineCase {
     const char* before;  // the line, the caret at its end
     const char* after;
