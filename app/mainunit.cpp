@@ -5,6 +5,7 @@
 #include "app/handover.h"
 #include "app/layout.h"
 #include "app/monitorhost.h"
+#include "app/palettehost.h"
 #include "app/statusbar.h"
 #include "components/editorex.h"
 #include "palette/functionpalette.h"
@@ -28,6 +29,7 @@
 #include <QScopedValueRollback>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -156,6 +158,11 @@ void TMF::FormShow() {
     LoadSettings();
     // Read before the first document, which takes them as it is made.
     EditProp.ReadReg(Settings.RegKey, stored::kEditorSection, stored::kEditorValue);
+    PalettePanel->BuildPalette({Settings.AppFolder, Settings.PaletteFile, Menus.PM, ActionList1.InNewLine},
+                               std::make_unique<TMainWindowPaletteHost>(*this));
+    SnippetList = PalettePanel->Snippets();
+    NewLineButtons += PalettePanel->NewLineButtons();
+    SetNewLineButtons();
 
     createUntitledDocument();
     CurEditor->setFocus();
@@ -182,6 +189,8 @@ void TMF::FormShow() {
     }
     MonitorHost->Start(Settings.CurrentFolder, Settings.AppFolder);
     ActionList1.ActionVew->trigger();
+    // Told once the window stands, not in the middle of starting.
+    QTimer::singleShot(0, this, [this] { runGuarded([this] { PalettePanel->ReportUnreadableFiles(this); }); });
 }
 
 void TMF::SetMainTitle(const QString& text) { setWindowTitle(literalTitle("Quodex - " + text)); }
