@@ -28,7 +28,7 @@ private:
 
 }  // namespace
 
-TPoorPascal::TPoorPascal() : rt_(std::make_unique<Runtime>(*this)) {
+TPoorPascal::TPoorPascal() : rt_(std::make_unique<Runtime>(RunOwner{define_, *this})) {
     auto constant = [this](const char* name, ValueType type, std::int64_t value) {
         VariableEntry e;
         e.Name = name;
@@ -42,7 +42,7 @@ TPoorPascal::TPoorPascal() : rt_(std::make_unique<Runtime>(*this)) {
     constant("True", ValueType::Integer, -1);
     constant("False", ValueType::Integer, 0);
     constant("Nil", ValueType::String, 0);
-    for (const char* prototype : builtinPrototypes()) DeclareRoutine(prototype, true);
+    for (const BuiltinRow& builtin : builtinTable()) DeclareRoutine(builtin.prototype, true);
 }
 
 TPoorPascal::~TPoorPascal() = default;
