@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "macro/engine/ppa_diagnostics.h"
 #include "macro/engine/ppa_entries.h"
 #include "macro/engine/ppa_environment.h"
 #include "macro/engine/ppa_events.h"
@@ -22,6 +23,8 @@
 namespace ppa {
 
 class Cursor;
+class Program;
+struct Span;
 
 class TPoorPascal : public TPPAEvents {
 public:
@@ -41,6 +44,11 @@ public:
 
     // Runs Source. Raises EPPAError; a second Execute while one runs is refused.
     void Execute();
+    // Reads Source as Execute would and compiles every statement, running
+    // none: for each statement the first error its run would raise on
+    // reaching it, and warnings where text is left unread. An error in the
+    // VAR section or a host prototype ends the check, as it ends a run.
+    std::vector<TPPADiagnostic> Check();
     // While a program runs: sets the stop flag and raises "実行を中断しました"
     // in the caller's context. Otherwise does nothing.
     void Terminate();
@@ -69,6 +77,11 @@ public:
 
 private:
     void run();
+    // What a run does before its first statement: clears what the previous
+    // run declared, registers the host prototypes and reads the text.
+    Program prepareRun();
+    // Reads the VAR section and returns the body.
+    Span readHead(const Program& program);
     void readVarSection(Cursor& cursor);
 
     std::vector<std::string> define_;

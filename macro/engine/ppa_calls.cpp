@@ -73,7 +73,7 @@ TPPAArguments CallSite::hostArguments(const ArgValue* values) const {
 }
 
 void CallSite::afterCall() const {
-    if (closeMissing) raiseError(PPAMessage::SyntaxError, closeToken);
+    if (closeError) closeError->raise();
 }
 
 // Arguments first, then the built-in of this call path's group or the host.

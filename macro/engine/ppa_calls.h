@@ -3,6 +3,7 @@
 // parameter, each cut out of the text at "," or ")"), and how it is carried
 // out: a built-in found by Index or the host's event.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,8 +33,7 @@ struct CallSite {
     BuiltinFunction builtin = BuiltinProcedure{nullptr};
     std::string tokenAfterArgs;  // named by the unknown-Index error
     // The ")" after the arguments was missing: raised once the call is done.
-    bool closeMissing = false;
-    std::string closeToken;
+    std::optional<DeferredError> closeError;
 
     void callProcedure(Runtime& rt) const;
     std::int64_t callInt(Runtime& rt) const;

@@ -3,6 +3,7 @@
 #include <optional>
 #include <type_traits>
 
+#include "macro/engine/ppa_diagnostics.h"
 #include "macro/engine/ppa_numbers.h"
 
 namespace ppa {
@@ -88,8 +89,8 @@ constexpr ValueType contextOf() {
 // level: evaluation raises there, so nothing after it would run.
 class Reader {
 public:
-    Reader(const NameTables& tables, const Limits& limits, Cursor cursor, int depth)
-        : tables_(tables), limits_(limits), c_(cursor), depth_(depth) {}
+    Reader(const NameTables& tables, const Limits& limits, Diagnostics* diagnostics, Cursor cursor, int depth)
+        : tables_(tables), limits_(limits), diagnostics_(diagnostics), c_(cursor), depth_(depth) {}
 
     IntExprPtr intWhole();
     RealExprPtr realCompare();
@@ -97,11 +98,12 @@ public:
     std::variant<std::unique_ptr<const CallSite>, DeferredError> call(const RoutineEntry& routine,
                                                                       CallPath path);
     Cursor& cursor() { return c_; }
+    bool failed() const { return failed_; }
 
 private:
     DeferredError fail(PPAMessage id, std::string token) {
         failed_ = true;
-        return {id, std::move(token)};
+        return deferError(diagnostics_, id, std::move(token), c_.line());
     }
     DeferredError failHere(PPAMessage id) { return fail(id, c_.messageText()); }
     TypeRule typeRule() const;
@@ -128,6 +130,7 @@ private:
 
     const NameTables& tables_;
     const Limits& limits_;
+    Diagnostics* diagnostics_;
     Cursor c_;
     int depth_;
     bool failed_ = false;
@@ -368,7 +371,7 @@ std::variant<std::unique_ptr<const CallSite>, DeferredError> Reader::call(const 
         if (c_.word() != Word::LeftParen) return failHere(PPAMessage::SyntaxError);
         if (tooDeep()) return fail(PPAMessage::NestingTooDeep, name);
         c_.next();
-        ExpressionCompiler compiler(tables_, limits_);
+        ExpressionCompiler compiler(tables_, limits_, diagnostics_);
         for (std::size_t i = 0; i < routine.Params.size(); ++i) {
             const std::uint32_t start = c_.pos();
             int parens = 0;
@@ -388,13 +391,10 @@ std::variant<std::unique_ptr<const CallSite>, DeferredError> Reader::call(const 
     if (routine.BuiltIn) site->builtin = findBuiltin(routine.Index);
     site->tokenAfterArgs = c_.messageText();
     if (hasParams) {
-        if (c_.word() != Word::RightParen) {
-            site->closeMissing = true;
-            site->closeToken = c_.messageText();
-            failed_ = true;
-        } else {
+        if (c_.word() != Word::RightParen)
+            site->closeError = failHere(PPAMessage::SyntaxError);
+        else
             c_.next();
-        }
     }
     return std::unique_ptr<const CallSite>(std::move(site));
 }
@@ -415,7 +415,7 @@ StrExprPtr ExpressionCompiler::wholeString(const Program& program, Span span) co
 
 ExpressionCompiler::Typed ExpressionCompiler::wholeByType(ValueType type, const Program& program, Span span,
                                                           int depth) const {
-    Reader reader(tables_, limits_, Cursor(program, span), depth);
+    Reader reader(tables_, limits_, diagnostics_, Cursor(program, span), depth);
     Typed out;
     switch (type) {
         case ValueType::Integer:
@@ -428,12 +428,13 @@ ExpressionCompiler::Typed ExpressionCompiler::wholeByType(ValueType type, const 
             out.strExpr = reader.strCompare();
             break;
     }
+    if (diagnostics_ && !reader.failed()) reportUnread(*diagnostics_, program, reader.cursor().rest());
     return out;
 }
 
 std::variant<std::unique_ptr<const CallSite>, DeferredError> ExpressionCompiler::call(
     Cursor& cursor, const RoutineEntry& routine, CallPath path) const {
-    Reader reader(tables_, limits_, cursor, 0);
+    Reader reader(tables_, limits_, diagnostics_, cursor, 0);
     auto result = reader.call(routine, path);
     cursor = reader.cursor();
     return result;

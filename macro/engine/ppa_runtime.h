@@ -14,6 +14,8 @@
 
 namespace ppa {
 
+class Diagnostics;
+
 enum Pending : std::uint8_t {
     StopRequested = 1,
     BreakPending = 2,
@@ -49,6 +51,9 @@ struct Runtime {
     TPPAEnvironment defaultEnvironment;
     TPPAEnvironment* environment = &defaultEnvironment;
     Limits limits;
+
+    // Set while a check compiles the program without running it.
+    Diagnostics* diagnostics = nullptr;
 
     std::uint8_t pending = 0;
     bool running = false;
