@@ -28,6 +28,16 @@ void reportAfterLastEnd(Diagnostics& diagnostics, const Program& program, Span t
     }
 }
 
+// Compiling reports to `diagnostics` for as long as this lives.
+class CheckingFlag {
+public:
+    CheckingFlag(Runtime& rt, Diagnostics& diagnostics) : rt_(rt) { rt_.diagnostics = &diagnostics; }
+    ~CheckingFlag() { rt_.diagnostics = nullptr; }
+
+private:
+    Runtime& rt_;
+};
+
 class RunningFlag {
 public:
     explicit RunningFlag(Runtime& rt) : rt_(rt) { rt_.running = true; }
@@ -121,7 +131,7 @@ void TPoorPascal::Execute() {
 std::vector<TPPADiagnostic> TPoorPascal::Check() {
     if (rt_->running) raiseError(PPAMessage::AlreadyRunning);
     Diagnostics diagnostics;
-    rt_->diagnostics = &diagnostics;
+    CheckingFlag checking(*rt_, diagnostics);
     try {
         const Program program = prepareRun();
         const Span body = readHead(program);
@@ -132,7 +142,6 @@ std::vector<TPPADiagnostic> TPoorPascal::Check() {
     } catch (const std::bad_alloc&) {
         diagnostics.error(EPPAError(formatMessage(PPAMessage::OutOfMemory)));
     }
-    rt_->diagnostics = nullptr;
     return diagnostics.take();
 }
 
