@@ -190,20 +190,15 @@ LabelItem::LabelItem(IntExprPtr l, IntExprPtr h) : low(std::move(l)), high(std::
     highValue = highConstant.value_or(0);
 }
 
-StatementList::Compiled& StatementList::compiled() const {
-    if (!compiled_) {
-        auto compiled = std::make_unique<Compiled>();
-        compiled->pieces = splitStatements(*program_, span_);
-        compiled->statements.resize(compiled->pieces.size());
-        compiled_ = std::move(compiled);
-    }
-    return *compiled_;
+void StatementList::split() const {
+    auto compiled = std::make_unique<Compiled>();
+    compiled->pieces = splitStatements(*program_, span_);
+    compiled->statements.resize(compiled->pieces.size());
+    compiled_ = std::move(compiled);
 }
 
-const Statement& StatementList::statement(Runtime& rt, std::size_t i) const {
-    StatementPtr& statement = compiled_->statements[i];
-    if (!statement) statement = compileStatement(rt, *program_, compiled_->pieces[i]);
-    return *statement;
+void StatementList::compile(Runtime& rt, std::size_t i) const {
+    compiled_->statements[i] = compileStatement(rt, *program_, compiled_->pieces[i]);
 }
 
 std::uint32_t StatementList::lineOf(std::size_t i) const {
@@ -218,16 +213,17 @@ void StatementList::run(Runtime& rt) const {
     StatementDepthGuard guard(rt, [this] { return firstText(); });
     rt.countStep();
     rt.processMessages();
-    const std::size_t count = compiled().pieces.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        if (rt.pending) return;
-        rt.countStep();
-        try {
+    Compiled& compiled = this->compiled();
+    std::size_t i = 0;
+    try {
+        for (; i < compiled.pieces.size(); ++i) {
+            if (rt.pending) return;
+            rt.countStep();
             statement(rt, i).run(rt);
-        } catch (EPPAError& e) {
-            e.PlaceAt(lineOf(i));
-            throw;
         }
+    } catch (EPPAError& e) {
+        e.PlaceAt(lineOf(i));
+        throw;
     }
 }
 

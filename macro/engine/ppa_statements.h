@@ -37,8 +37,17 @@ private:
         std::vector<Span> pieces;
         std::vector<StatementPtr> statements;  // made when first run
     };
-    Compiled& compiled() const;
-    const Statement& statement(Runtime& rt, std::size_t i) const;
+    // Split when first run or checked; each statement compiled when first met.
+    Compiled& compiled() const {
+        if (!compiled_) split();
+        return *compiled_;
+    }
+    const Statement& statement(Runtime& rt, std::size_t i) const {
+        if (!compiled_->statements[i]) compile(rt, i);
+        return *compiled_->statements[i];
+    }
+    void split() const;
+    void compile(Runtime& rt, std::size_t i) const;
     std::uint32_t lineOf(std::size_t i) const;  // of statement i
     std::string_view firstText() const;        // names the list in a nesting error
     const Program* program_;
