@@ -2,12 +2,16 @@
 
 #include "app/mainunit.h"
 #include "platform/prompt.h"
+#include "settings/inputform.h"
 
 #include <QApplication>
 
 int RunQuodex(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Quodex");
+    // The editor asks for texts in its own input window.
+    InputFormPrompts inputForms(prompts());
+    const ScopedPromptService textInput(&inputForms);
     int status = 0;
     const bool ended = runGuarded([&] {
         TMF mainForm(QApplication::arguments());
