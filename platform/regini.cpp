@@ -234,7 +234,12 @@ int TRegIniFile::ReadInteger(const QString& section, const QString& name, int de
 
 void TRegIniFile::write(const QString& section, const QString& name, const QString& text)
 {
-    settings_->setValue(settingsKey(section, name), text);
+    const QString group = groupOf(section);
+    settings_->setValue(joinGroup(group, storedNameOf(group, name)), text);
+    // A section with a value needs no mark to exist.
+    const QString marker = joinGroup(group, kEmptySectionMarker);
+    if (settings_->contains(marker))
+        settings_->remove(marker);
     changed();
 }
 

@@ -60,7 +60,7 @@ TSDlg::TSDlg(QWidget* owner, qint32& wheelLineCount, TSettings& settings)
     column->addWidget(PageControl, 1);
     buildButtons();
     fillControls();
-    resize(480, 360);
+    resize(520, 400);
 }
 
 // --- Controls ------------------------------------------------------------------------

@@ -255,6 +255,7 @@ TEST_F(RegIniTest, AClearedSectionStaysAsAnEmptySectionUntilErased)
               QStringLiteral("2"));
 
     reg.WriteString(QStringLiteral("CodeTemplate"), QStringLiteral("%empty"), QStringLiteral("4"));
+    EXPECT_FALSE(rawValue(QStringLiteral("Quodex/CodeTemplate/%empty")).isValid());
     EXPECT_EQ(reg.ReadSection(QStringLiteral("CodeTemplate")), QStringList{QStringLiteral("%empty")});
     EXPECT_EQ(reg.ReadString(QStringLiteral("CodeTemplate"), QStringLiteral("%EMPTY"), {}),
               QStringLiteral("4"));
