@@ -3,6 +3,7 @@
 #include "platform/appfolder.h"
 #include "platform/prompt.h"
 #include "platform/shell.h"
+#include "settings/formparts.h"
 #include "settings/settingsmessages.h"
 
 #include <QFrame>
@@ -17,16 +18,8 @@ constexpr int kClientWidth = 329;
 constexpr int kClientHeight = 231;
 constexpr int kIconSize = 32;
 
-QFont boldFont(int pixels) {
-    QFont font("ＭＳ Ｐゴシック");
-    font.setPixelSize(pixels);
-    font.setBold(true);
-    return font;
-}
-
 QLabel* textLabel(QWidget* owner, const char* name, const QString& text, const QFont& font) {
-    auto* label = new QLabel(text, owner);
-    label->setObjectName(name);
+    auto* label = named(new QLabel(text, owner), name);
     label->setFont(font);
     return label;
 }
@@ -41,7 +34,7 @@ QPixmap programIcon() {
     painter.setPen(Qt::NoPen);
     painter.drawRoundedRect(QRectF(1, 1, kIconSize - 2, kIconSize - 2), 6, 6);
     painter.setPen(Qt::white);
-    painter.setFont(boldFont(22));
+    painter.setFont(formFont(22, true));
     painter.drawText(QRect(0, 0, kIconSize, kIconSize), Qt::AlignCenter, "Q");
     return icon;
 }
@@ -51,9 +44,7 @@ QPixmap programIcon() {
 TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner) {
     setObjectName("AboutBox");
     setWindowTitle("バージョン情報");
-    QFont formFont("ＭＳ Ｐゴシック");
-    formFont.setPixelSize(12);
-    setFont(formFont);
+    setFont(formFont(12));
     setFixedSize(kClientWidth, kClientHeight);
 
     auto* panel = new QFrame(this);
@@ -64,10 +55,10 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner) {
     ProgramIcon->setObjectName("ProgramIcon");
     ProgramIcon->setPixmap(programIcon());
     ProgramIcon->setFixedSize(kIconSize, kIconSize);
-    ProductName = textLabel(panel, "ProductName", "Quodex", boldFont(21));
-    Version = textLabel(panel, "Version", "Version 1.0.0.6", boldFont(14));
-    LastUpdated = textLabel(panel, "LastUpdated", "Last Updated 02/06/23", boldFont(14));
-    Copyright = textLabel(panel, "Copyright", "Copyright (C) Quodex developers", formFont);
+    ProductName = textLabel(panel, "ProductName", "Quodex", formFont(21, true));
+    Version = textLabel(panel, "Version", "Version 1.0.0.6", formFont(14, true));
+    LastUpdated = textLabel(panel, "LastUpdated", "Last Updated 02/06/23", formFont(14, true));
+    Copyright = textLabel(panel, "Copyright", "Copyright (C) Quodex developers", font());
     Label2 = linkLabel("Label2", "Quodex.html");
     Label5 = linkLabel("Label5", "README.md");
 

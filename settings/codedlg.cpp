@@ -5,6 +5,7 @@
 #include "platform/prompt.h"
 #include "platform/regini.h"
 #include "settings/codetemplates.h"
+#include "settings/formparts.h"
 #include "settings/pickertext.h"
 #include "settings/settingsrecord.h"
 
@@ -37,9 +38,7 @@ TCDlg::TCDlg(QWidget* owner, const TSettings& settings, const QStringList& snipp
     ListBox = new QListWidget(Shape1);
     ListBox->setObjectName("ListBox");
     ListBox->setFrameShape(QFrame::NoFrame);
-    QFont listFont("ＭＳ Ｐゴシック");
-    listFont.setPixelSize(kListFontPixels);
-    ListBox->setFont(listFont);
+    ListBox->setFont(formFont(kListFontPixels));
     auto* inside = new QVBoxLayout(Shape1);
     inside->setContentsMargins(1, 1, 1, 1);
     inside->addWidget(ListBox);

@@ -1,5 +1,7 @@
 #include "settings/inputform.h"
 
+#include "settings/formparts.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,8 +17,7 @@ constexpr int kButtonHeight = 23;
 constexpr int kMargin = 8;
 
 QPushButton* cornerButton(QWidget* owner, const char* name, const QString& caption, int fromRight) {
-    auto* button = new QPushButton(caption, owner);
-    button->setObjectName(name);
+    auto* button = named(new QPushButton(caption, owner), name);
     button->setGeometry(kClientWidth - kMargin - fromRight * (kButtonWidth + 6) - kButtonWidth,
                         kClientHeight - kMargin + 4 - kButtonHeight, kButtonWidth, kButtonHeight);
     return button;
@@ -28,16 +29,12 @@ TInputForm::TInputForm(QWidget* owner, const QString& prompt, const QString& cap
     : QDialog(owner), text_(text), caption_(caption) {
     setObjectName("InputForm");
     setWindowTitle("入力");
-    QFont formFont("ＭＳ Ｐゴシック");
-    formFont.setPixelSize(kFontPixels);
-    setFont(formFont);
+    setFont(formFont(kFontPixels));
     setFixedSize(kClientWidth, kClientHeight);
 
-    Label = new QLabel(prompt, this);
-    Label->setObjectName("Label");
+    Label = named(new QLabel(prompt, this), "Label");
     Label->setGeometry(kMargin, kMargin - 2, 250, 16);
-    Edit1 = new QLineEdit(text, this);
-    Edit1->setObjectName("Edit1");
+    Edit1 = named(new QLineEdit(text, this), "Edit1");
     Edit1->setGeometry(kMargin, 24, 297, 21);
     Label->setBuddy(Edit1);
     Button1 = cornerButton(this, "Button1", "OK", 1);

@@ -3,6 +3,7 @@
 #include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/regini.h"
+#include "settings/formparts.h"
 #include "settings/settingsmessages.h"
 #include "settings/settingsrecord.h"
 #include "settings/settingstable.h"
@@ -35,21 +36,13 @@ const char* const kMacroWarning =
     "マクロの使用によって生じたいかなる損害についても、\n"
     "Quodex の開発者は責任を負いません。";
 
-template <typename Widget>
-Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
 }  // namespace
 
 TSDlg::TSDlg(QWidget* owner, qint32& wheelLineCount, TSettings& settings)
     : QDialog(owner), settings_(settings), wheelLineCount_(wheelLineCount) {
     setObjectName("SDlg");
     setWindowTitle("設定");
-    QFont formFont("ＭＳ Ｐゴシック");
-    formFont.setPixelSize(kFontPixels);
-    setFont(formFont);
+    setFont(formFont(kFontPixels));
 
     PageControl = named(new QTabWidget, "PageControl1");
     PageControl->addTab(buildGeneralPage(), "一般");

@@ -3,6 +3,7 @@
 #include "platform/prompt.h"
 #include "platform/regini.h"
 #include "settings/codetemplates.h"
+#include "settings/formparts.h"
 #include "settings/settingsmessages.h"
 
 #include <QGridLayout>
@@ -31,12 +32,6 @@ FileDialogRequest templateFileRequest(QWidget* owner) {
     request.filter = kTemplateFilter;
     request.defaultExtension = kTemplateExtension;
     return request;
-}
-
-template <typename Widget>
-Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
 }
 
 }  // namespace
