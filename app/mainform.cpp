@@ -162,7 +162,8 @@ void TMF::buildStatusBar() {
     StB = named(new TStatusBar(this), "StB");
     StB->AddPanel(410);
     StB->AddPanel(50);
-    StB->AddPanel(85, Qt::AlignRight);
+    // The caret position: room for a seven-digit row and a five-digit column.
+    StB->AddPanel(qMax(85, StB->FittingWidth("0000000行00000桁")), Qt::AlignRight);
     StB->AddPanel(80, Qt::AlignRight);
     setStatusBar(StB);
     connect(StB, &TStatusBar::resized, this, [this] { StBResize(); });

@@ -5,10 +5,12 @@
 #include "app/handover.h"
 #include "app/layout.h"
 #include "app/monitorhost.h"
+#include "app/palettehost.h"
 #include "app/statusbar.h"
 #include "components/editorex.h"
 #include "palette/functionpalette.h"
 #include "platform/appfolder.h"
+#include "platform/fileerror.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/regini.h"
@@ -29,6 +31,7 @@
 #include <QScopedValueRollback>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -62,14 +65,16 @@ void TMF::runSingleInstanceCheck() {
     if (!instanceLock_->otherInstanceRunning()) return;
     setVisible(false);
     secondInstance_ = true;
-    // A second instance never reports anything; the hand-over is its only effect.
+    // The hand-over is a second instance's only effect; it reports only a
+    // hand-over it could not write.
     // The running instance has a working folder of its own: a relative name
     // would lead it to another file or none, so the name goes over in full.
     const QString argument = commandLine_.value(1);
     try {
         WriteHandoverFile(AppFolder(), argument.isEmpty() ? argument : QFileInfo(argument).absoluteFilePath());
     } catch (const std::exception& error) {
-        qWarning("%s", error.what());
+        // The running instance will never hear of the file: say why here.
+        prompts().showError(exceptionText(error));
     }
 }
 
@@ -160,6 +165,11 @@ void TMF::FormShow() {
     LoadSettings();
     // Read before the first document, which takes them as it is made.
     EditProp.ReadReg(Settings.RegKey, stored::kEditorSection, stored::kEditorValue);
+    PalettePanel->BuildPalette({Settings.AppFolder, Settings.PaletteFile, Menus.PM, ActionList1.InNewLine},
+                               std::make_unique<TMainWindowPaletteHost>(*this));
+    SnippetList = PalettePanel->Snippets();
+    NewLineButtons += PalettePanel->NewLineButtons();
+    SetNewLineButtons();
 
     createUntitledDocument();
     CurEditor->setFocus();
@@ -171,8 +181,12 @@ void TMF::FormShow() {
     const QString argument = commandLine_.value(1);
     if (!argument.isEmpty()) {
         const QString file = QFileInfo(argument).absoluteFilePath();
-        // A file that cannot be read is reported; the start goes on.
-        runGuarded([&] { OpenDocument(file, true); });
+        // A file that cannot be read, a missing one or a folder included, is
+        // reported; the start goes on.
+        runGuarded([&] {
+            requireExistingFile(file);
+            OpenDocument(file, true);
+        });
         Settings.CurrentFolder = paths::withTrailingSeparator(paths::folderPart(file));
     }
     MoveFolderExplorer(Settings.CurrentFolder);
@@ -182,6 +196,8 @@ void TMF::FormShow() {
     }
     MonitorHost->Start(Settings.CurrentFolder, Settings.AppFolder);
     ActionList1.ActionVew->trigger();
+    // Told once the window stands, not in the middle of starting.
+    QTimer::singleShot(0, this, [this] { runGuarded([this] { PalettePanel->ReportUnreadableFiles(this); }); });
 }
 
 void TMF::SetMainTitle(const QString& text) { setWindowTitle(literalTitle("Quodex - " + text)); }

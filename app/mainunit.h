@@ -226,6 +226,8 @@ private:
     void setActivePage(QWidget* sheet);
     void onPageChanged();
     TDocTab* docOfEditor(const TEditorEx* editor) const;
+    // The name `doc` is to be saved under; empty when the user gave up.
+    QString askSaveName(const TDocTab& doc);
     // Asks `question` about the tab until the document is saved under a
     // name or the user gives up; IdYes when saved, else IdNo or IdCancel.
     int askUntilSavedAs(const QWidget* sheet, AppMessage question);

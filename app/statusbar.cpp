@@ -52,6 +52,11 @@ QRect TStatusBar::PanelRect(int index) const {
     return QRect(left, 0, PanelWidth(index), height());
 }
 
+// A panel's frame takes 2 pixels on the right and 1 inside on each side.
+int TStatusBar::FittingWidth(const QString& text) const {
+    return fontMetrics().horizontalAdvance(text) + 2 * kTextMargin + 2 + 2 + 1;
+}
+
 void TStatusBar::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), palette().window());

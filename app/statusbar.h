@@ -26,6 +26,8 @@ public:
     void SetPanelText(int index, const QString& text);
     // The area a panel takes, left to right from the bar's left edge.
     QRect PanelRect(int index) const;
+    // The width of a panel that shows `text` whole.
+    int FittingWidth(const QString& text) const;
 
 signals:
     void resized();
