@@ -1,16 +1,20 @@
 #include "settings/aboutbox.h"
 
 #include "platform/appfolder.h"
+#include "platform/fileerror.h"
 #include "platform/prompt.h"
 #include "platform/shell.h"
 #include "settings/formparts.h"
 #include "settings/settingsmessages.h"
 
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <cerrno>
 
 namespace {
 
@@ -95,5 +99,8 @@ QLabel* TAboutBox::linkLabel(const char* name, const QString& target) {
 
 void TAboutBox::Label2Click(QLabel* label) {
     const QString target = label->property("target").toString();
-    if (!shell().open(target, {}, AppFolder())) ShowSettingsMessage(SettingsMessage::CannotOpen, this, target);
+    if (shell().open(target, {}, AppFolder())) return;
+    const QString file = AppFolder() + target;
+    if (!QFileInfo::exists(file)) throw FileError::fromErrno(FileError::Operation::Open, file, ENOENT);
+    ShowSettingsMessage(SettingsMessage::CannotOpen, this, target);
 }

@@ -120,11 +120,18 @@ TEST(TAboutBoxTest, ALinkThatNothingOpensIsReported) {
     RecordingShell shell;
     shell.setOpenSucceeds(false);
     ScriptedPrompts prompts;
-    prompts.expectError();
     TAboutBox box(nullptr);
+    prompts.expectError();
     emit box.Label5->linkActivated("#");
     ASSERT_EQ(prompts.calls().size(), 1u);
-    EXPECT_EQ(prompts.calls()[0].text, "README.md を開けませんでした");
+    EXPECT_EQ(prompts.calls()[0].text,
+              QString("ファイル \"%1README.md\" を開けません: ファイルまたはフォルダが見つかりません").arg(appFolder.path()));
+
+    ASSERT_TRUE(appFolder.writeFile("README.md", "# Quodex"));
+    prompts.expectError();
+    emit box.Label5->linkActivated("#");
+    ASSERT_EQ(prompts.calls().size(), 2u);
+    EXPECT_EQ(prompts.calls()[1].text, "README.md を開けませんでした");
 }
 
 TEST(TAboutBoxTest, OKClosesTheWindow) {
