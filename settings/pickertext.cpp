@@ -1,5 +1,6 @@
 #include "settings/pickertext.h"
 
+#include "palette/palettefile.h"
 #include "platform/textfile.h"
 
 #include <algorithm>
@@ -16,15 +17,10 @@ QByteArray leadingBlanks(QByteArrayView line) {
 
 }  // namespace
 
-QString TabField(const QString& line, int index) {
-    const QStringList fields = line.split(u'\t');
-    return fields[std::clamp<qsizetype>(index, 0, fields.size() - 1)];
-}
-
 QStringList CompletionItems(const QStringList& snippetLines) {
     QStringList items;
     items.reserve(snippetLines.size());
-    for (const QString& line : snippetLines) items.append(TabField(line, 0) + kItemGap + TabField(line, 2));
+    for (const QString& line : snippetLines) items.append(palettefile::Field(line, 0) + kItemGap + palettefile::Field(line, 2));
     std::stable_sort(items.begin(), items.end(), [](const QString& a, const QString& b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });

@@ -7,13 +7,9 @@
 #include <QString>
 #include <QStringList>
 
-// Field `index` of a TAB-separated line, counted from 0. Asking beyond the
-// last field gives the last field; a line without TAB is its own every
-// field; nothing is trimmed.
-QString TabField(const QString& line, int index);
-
-// One item per snippet line, field 0 and field 2 joined by four spaces,
-// sorted ignoring letter case (items equal so keep their order).
+// One item per snippet line, field 0 and field 2 (by the palette files' field
+// rule) joined by four spaces, sorted ignoring letter case (items equal so
+// keep their order).
 QStringList CompletionItems(const QStringList& snippetLines);
 
 // The first item whose start equals `word` ignoring letter case; -1 when

@@ -7,21 +7,6 @@
 
 namespace {
 
-TEST(TabFieldTest, FieldsBeyondTheEndGiveTheLastAndNothingIsTrimmed) {
-    struct Case {
-        const char* line;
-        int index;
-        const char* field;
-    };
-    const Case cases[] = {
-        {"A\tB\tC\tD", 0, "A"}, {"A\tB\tC\tD", 2, "C"}, {"A\tB\tC\tD", 3, "D"},
-        {"A\tB", 2, "B"},       {"whole", 0, "whole"},  {"whole", 3, "whole"},
-        {"A\t", 1, ""},         {"A\t", 2, ""},         {" a \t b ", 1, " b "},
-        {"", 2, ""},
-    };
-    for (const Case& c : cases) EXPECT_EQ(TabField(c.line, c.index), c.field) << c.line << " #" << c.index;
-}
-
 TEST(CompletionItemsTest, FieldsZeroAndTwoJoinedByFourSpacesSortedIgnoringCase) {
     const QStringList lines{"print(\tpr.bmp\t文字列を表示\tx.bmp", "Abs(\ta.bmp\t絶対値", "alpha", "Beep\tb"};
     EXPECT_EQ(CompletionItems(lines),
