@@ -62,6 +62,9 @@ void TCDlg::Popup(Mode mode) {
     FormShow();
     move(placeBesideCaret());
     show();
+    // Only a list that is laid out can bring its chosen row to the top.
+    if (QListWidgetItem* chosen = ListBox->currentItem())
+        ListBox->scrollToItem(chosen, QAbstractItemView::PositionAtTop);
     ListBox->setFocus();
 }
 
@@ -102,7 +105,6 @@ void TCDlg::showCompletions() {
             match = FirstItemStartingWith(items, word);
     }
     ListBox->setCurrentRow(match);
-    if (match >= 0) ListBox->scrollToItem(ListBox->item(match), QAbstractItemView::PositionAtTop);
 }
 
 QPoint TCDlg::placeBesideCaret() const {
