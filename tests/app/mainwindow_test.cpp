@@ -11,6 +11,8 @@
 #include <QSplitter>
 #include <QToolBar>
 #include <QToolButton>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QWindow>
 
 namespace {
@@ -81,6 +83,24 @@ TEST_F(MainWindowTest, MenuBarShowsTheMainMenu) {
     EXPECT_FALSE(mf.MenuBar1->isMovable());
     EXPECT_TRUE(mf.FileBar->isMovable());
     EXPECT_TRUE(mf.FileBar->isFloatable());
+    EXPECT_FALSE(mf.FindBar->isMovable());  // docked, but not dragged on its own
+}
+
+// Qt would show the caption where the action has no hint.
+TEST_F(MainWindowTest, ButtonsShowTheirHintAsToolTipAndNothingWithoutOne) {
+    TMF& mf = showWindow();
+    const auto tipOf = [](QToolButton* button) {
+        QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(button, &event);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    const auto buttonOf = [](QToolBar* bar, QAction* action) {
+        return qobject_cast<QToolButton*>(bar->widgetForAction(action));
+    };
+    // A tip once shown fades out slowly: the silent ones first.
+    EXPECT_EQ(tipOf(buttonOf(mf.FileBar, mf.ActionList1.SaveAll)), "");
+    EXPECT_EQ(tipOf(mf.findChild<QToolButton*>("RedrawButton")), "");
+    EXPECT_EQ(tipOf(buttonOf(mf.FileBar, mf.ActionList1.NewText)), "新しいソースまたはテキストを作成します");
 }
 
 TEST_F(MainWindowTest, BarTogglesInvertVisibilityAndTheViewMenuShowsIt) {
