@@ -15,8 +15,10 @@
 #include "platform/prompt.h"
 #include "platform/regini.h"
 #include "platform/singleinstance.h"
+#include "settings/codetemplates.h"
 #include "settings/currentfolder.h"
 #include "settings/menubar.h"
+#include "settings/settingsdialogs.h"
 #include "settings/settingstable.h"
 #include "settings/storedvalues.h"
 
@@ -45,6 +47,7 @@ TMF::TMF(const QStringList& commandLine, QWidget* parent)
     MonitorHost = std::make_unique<TMonitorHost>(*this);
     buildForm();
     EditCommands = new TEditCommands(*this);
+    SettingsDialogs = std::make_unique<TSettingsDialogs>(*this, Settings, Wheel.LineCount, SnippetList);
     bindHandlers();
     runSingleInstanceCheck();
 }
@@ -118,6 +121,9 @@ void TMF::bindHandlers() {
     on(a.SelTabUnIndent, edit, &TEditCommands::SelTabUnIndentExecute);
     on(a.DivideEditor, &TMF::DivideEditorExecute);
     on(a.InNewLine, &TMF::InNewLineExecute);
+    on(a.SystemButton, *SettingsDialogs, &TSettingsDialogs::SystemButtonClick);
+    on(a.N12, *SettingsDialogs, &TSettingsDialogs::SystemButtonClick);
+    on(a.About1, *SettingsDialogs, &TSettingsDialogs::About1Click);
     bindBookmarkItems();
     a.ActionVewM->setChecked(true);
     a.FolderExpM->setChecked(true);
@@ -154,6 +160,7 @@ void TMF::FormShow() {
     Settings.RegKey = stored::kRegKey;
     TemplateFile = Settings.AppFolder + "KioroTemplate.qtf";
     Settings.CurrentFolder = Settings.AppFolder;
+    SettingsDialogs->CreatePicker();
     LoadFileHistory();
     LoadSettings();
     // Read before the first document, which takes them as it is made.
@@ -247,12 +254,14 @@ void TMF::MoveFolderExplorer(const QString& folder) {
 // --- Stored settings ---------------------------------------------------------
 
 void TMF::LoadSettings() {
-    const TRegIniFile reg(Settings.RegKey);
+    TRegIniFile reg(Settings.RegKey);
     ReadStartupSettings(reg, Settings, Wheel.LineCount);
     if (Settings.SaveWindowState) {
         LoadWindowLayout(*this, reg);
         LoadViewInfo(reg);
     }
+    // A template file that cannot be read is reported; the start goes on.
+    runGuarded([&] { SeedTemplates(reg, TemplateFile); });
 }
 
 void TMF::SaveOnClose() {
@@ -275,6 +284,7 @@ bool TMF::FormClose() {
     hide();
     MonitorHost->Stop();
     freeDocuments();
+    SettingsDialogs->FreePicker();
     return true;
 }
 

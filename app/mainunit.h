@@ -46,6 +46,7 @@ class TMenuBar;
 class TMonitorHost;
 class TOpenFileHistories;
 class TRegIniFile;
+class TSettingsDialogs;
 class TStatusBar;
 enum class AppMessage;
 
@@ -188,6 +189,8 @@ public:
 
     // The folder change monitor with the requests it sends to this window.
     std::unique_ptr<TMonitorHost> MonitorHost;
+    // The settings dialog, the version window and the code template picker.
+    std::unique_ptr<TSettingsDialogs> SettingsDialogs;
 
 protected:
     void showEvent(QShowEvent* event) override;
