@@ -8,6 +8,7 @@
 #include "macro/host/macrohost.h"
 #include "platform/prompt.h"
 #include "platform/regini.h"
+#include "settings/settingsdialogs.h"
 #include "settings/settingstable.h"
 
 #include <QAbstractButton>
@@ -54,6 +55,7 @@ void TMF::EditorKeyDown(TEditorEx& editor, int key, Qt::KeyboardModifiers shift,
     case Qt::Key_E:  // the code template picker, snippet completion
     case Qt::Key_J:  // the code template picker, templates
         // The editor sees these keys too.
+        SettingsDialogs->ShowPicker(editor, key == Qt::Key_E);
         break;
     case Qt::Key_M:  // the macro pop-up; the key is its alone
         swallow = true;

@@ -10,7 +10,6 @@
 namespace {
 
 constexpr int kMacroPanel = 3;
-constexpr int kPanelPadding = 10;  // the panel's frame and text margins
 
 }  // namespace
 
@@ -78,7 +77,7 @@ void TMacroWindowAdapter::Run(WindowCommand command) {
 // text whole.
 void TMacroWindowAdapter::SetMacroStatus(const QString& text) {
     TStatusBar& bar = *window_.StB;
-    const int needed = bar.fontMetrics().horizontalAdvance(text) + kPanelPadding;
+    const int needed = bar.FittingWidth(text);
     if (needed > bar.PanelWidth(kMacroPanel)) {
         bar.SetPanelWidth(kMacroPanel, needed);
         window_.StBResize();

@@ -1,6 +1,7 @@
 // The controls of the main window and their places: the form as designed.
 #include "app/dirlistbox.h"
 #include "app/drivecombobox.h"
+#include "app/hinttips.h"
 #include "app/mainunit.h"
 #include "app/statusbar.h"
 #include "palette/functionpalette.h"
@@ -58,6 +59,7 @@ void TMF::buildForm() {
     buildMainPanel();
     buildStatusBar();
     buildFileSources();
+    for (QToolButton* button : findChildren<QToolButton*>()) keepHintlessButtonsQuiet(button);
 }
 
 QToolBar* TMF::addBar(const char* name, const QString& title) {
@@ -109,6 +111,8 @@ void TMF::buildBars() {
     ComBar->widgetForAction(ActionList1.KioroExecuteButton)->setObjectName("KioroExecuteButton");
 
     FindBar = addBar("FindBar", "検索");
+    // Docked with the others, but the mouse does not drag it on its own.
+    FindBar->setMovable(false);
     FindBar->addActions({ActionList1.Find, ActionList1.ToolButton1});
     FindBar->widgetForAction(ActionList1.ToolButton1)->setObjectName("ToolButton1");
 }
@@ -162,7 +166,8 @@ void TMF::buildStatusBar() {
     StB = named(new TStatusBar(this), "StB");
     StB->AddPanel(410);
     StB->AddPanel(50);
-    StB->AddPanel(85, Qt::AlignRight);
+    // The caret position: room for a seven-digit row and a five-digit column.
+    StB->AddPanel(qMax(85, StB->FittingWidth("0000000行00000桁")), Qt::AlignRight);
     StB->AddPanel(80, Qt::AlignRight);
     setStatusBar(StB);
     connect(StB, &TStatusBar::resized, this, [this] { StBResize(); });

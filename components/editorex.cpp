@@ -93,11 +93,10 @@ TEditorEx::TEditorEx(QWidget* parent) : QWidget(parent), doc_(std::make_shared<T
     lexer_ = new TEditorLexer(this);
     view_->setLexer(lexer_);
 
-    // Bookmarks 0..9 are drawn with their digit in the symbol margin.
-    for (int n = 0; n < 10; ++n) sci(B::SCI_MARKERDEFINE, n, B::SC_MARK_CHARACTER + '0' + n);
+    // Bookmarks 0..9 are drawn with their digit in the symbol margin, their
+    // pictures made when the font is known (ApplyProp).
     sci(B::SCI_SETMARGINTYPEN, 1, B::SC_MARGIN_SYMBOL);
     sci(B::SCI_SETMARGINMASKN, 1, 0xFFFF);
-    sci(B::SCI_SETMARGINWIDTHN, 1, 14);
     sci(B::SCI_MARKERDEFINE, kUnderlineMarker, B::SC_MARK_UNDERLINE);
 
     connect(view_, &B::SCN_MODIFIED, this,
@@ -272,7 +271,8 @@ void TEditorEx::replaceRange(qsizetype start, qsizetype end, const QByteArray& u
     sciPtr(B::SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()), utf8.constData());
 }
 
-bool TEditorEx::Modified() const { return doc_->modified; }
+// Undoing or redoing back to the text last saved makes it unmodified again.
+bool TEditorEx::Modified() const { return doc_->modified || sci(B::SCI_GETMODIFY) != 0; }
 
 void TEditorEx::SetModified(bool modified) {
     doc_->modified = modified;
@@ -302,7 +302,6 @@ void TEditorEx::onModified(int position, int type, int /*length*/, int linesAdde
         if (touchesPrevious) doc.index.setLength(line - 1, lineSjisLength(line - 1));
         doc.utf8Length = length;
         ++doc.version;
-        doc.modified = true;
     }
     if (linesAdded != 0) refreshMarginWidth();
     emit changed();

@@ -39,6 +39,7 @@
 #include <bitset>
 #include <memory>
 
+class QFont;
 class QMenu;
 class QsciScintilla;
 class TEditorEx;
@@ -244,6 +245,7 @@ private:
     void refreshHits();
     void refreshLineNumbers();
     void refreshMarginWidth();
+    void defineBookmarkMarkers(const QFont& font);
     void refreshCaretUnderline();
     void refreshWrapWidth();
     void bindBoxKeys(bool box);

@@ -8,4 +8,5 @@ quodex_library(quodex_platform_core
     ${CMAKE_CURRENT_LIST_DIR}/textfile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/paths.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tickcount.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/translations.cpp
   LIBS Qt6::Core)

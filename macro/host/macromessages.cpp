@@ -8,13 +8,14 @@ namespace {
 
 struct MessageRow {
     MacroMessage message;
-    const char* text;
-    int icon;  // for the notices
+    const char* text;  // nullptr: the engine's refusal of what is not permitted
+    int icon;          // for the notices
 };
 
 // clang-format off
 constexpr MessageRow kMessages[] = {
-    {MacroMessage::NotPermitted, "許可されていないマクロ命令が含まれているため強制終了されます", mb::IconExclamation},
+    // The engine's text, which quodex-macro shows too.
+    {MacroMessage::NotPermitted, nullptr, mb::IconExclamation},
     {MacroMessage::AlreadyRunning, "マクロは既に実行中です", mb::IconExclamation},
     {MacroMessage::StartFailed, "失敗しました", mb::IconHand},
     {MacroMessage::IndexOutOfRange, "リストのインデックスが範囲を超えています (%1)", 0},
@@ -31,7 +32,8 @@ const MessageRow& rowOf(MacroMessage message) {
 }  // namespace
 
 QString MacroMessageText(MacroMessage message, const QString& subject) {
-    QString text = QString::fromUtf8(rowOf(message).text);
+    const char* own = rowOf(message).text;
+    QString text = own ? QString::fromUtf8(own) : cp932::decode(ppa::formatMessage(ppa::PPAMessage::NotPermitted));
     return text.contains(u"%1") ? text.arg(subject) : text;
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -131,6 +133,30 @@ TEST_F(FileBytes, ReadGivesEveryByte) {
 
 TEST_F(FileBytes, ReadingAFolderFails) {
     EXPECT_THROW(filebytes::read(dir.path()), FileError);
+}
+
+TEST_F(FileBytes, FailuresNameTheFileAndTheCommonReasonsInJapanese) {
+    try {
+        filebytes::read(path("missing.lum"));
+        ADD_FAILURE() << "read a missing file";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.message(), "ファイル \"" + path("missing.lum") + "\" を読み込めません: ファイルまたはフォルダが見つかりません");
+    }
+    const std::pair<int, const char*> reasons[] = {
+        {ENOENT, "ファイルまたはフォルダが見つかりません"}, {EACCES, "アクセスが拒否されました"},
+        {EPERM, "アクセスが拒否されました"}, {EISDIR, "フォルダです"},
+        {ENOSPC, "ディスクの空き領域が足りません"}, {EROFS, "読み取り専用のファイルシステムです"},
+        {EFBIG, "ファイルが大きすぎます"}};
+    for (const auto& [error, reason] : reasons) EXPECT_EQ(fileErrorReason(error), QString::fromUtf8(reason)) << error;
+    EXPECT_EQ(fileErrorReason(EBUSY), qt_error_string(EBUSY));  // the system's text for the rest
+    EXPECT_EQ(FileError(FileError::Operation::Open, "/x/a.bat", "r").message(), "ファイル \"/x/a.bat\" を開けません: r");
+}
+
+TEST_F(FileBytes, OnlyAnExistingFileIsRequired) {
+    put("here", "x");
+    EXPECT_NO_THROW(requireExistingFile(path("here")));
+    EXPECT_THROW(requireExistingFile(path("missing")), FileError);
+    EXPECT_THROW(requireExistingFile(dir.path()), FileError);
 }
 
 }  // namespace
