@@ -14,6 +14,7 @@
 
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -46,8 +47,13 @@ std::int64_t integer(const Args& a, std::size_t i) { return a.at(i).IntValue; }
 int low32(const Args& a, std::size_t i) { return static_cast<std::int32_t>(a.at(i).IntValue); }
 QByteArray bytes(const Args& a, std::size_t i) { return QByteArray::fromStdString(a.at(i).StrValue); }
 QString text(const Args& a, std::size_t i) { return cp932::decode(bytes(a, i)); }
-// A file name, which an older macro may have written with "\" separators.
-QString path(const Args& a, std::size_t i) { return paths::resolvePath(text(a, i)); }
+// A file name, which an older macro may have written with "\" separators; a
+// relative one lies in the current folder, the one the folder explorer shows.
+QString path(const Context& c, const Args& a, std::size_t i) {
+    const QString name = paths::withSlashes(text(a, i));
+    if (name.isEmpty()) return name;
+    return paths::resolvePath(QDir::isAbsolutePath(name) ? name : c.window.CurrentFolder() + name);
+}
 std::string str(const QByteArray& bytes) { return bytes.toStdString(); }
 std::string str(const QString& text) { return cp932::encode(text).toStdString(); }
 
@@ -95,7 +101,7 @@ void newFile(Context& c, const Args& a) {
 }
 
 void openFile(Context& c, const Args& a) {
-    const QString name = path(a, 0);
+    const QString name = path(c, a, 0);
     const std::int64_t op = integer(a, 1);
     if (!name.isEmpty() && QFileInfo(name).isFile()) {
         c.window.OpenDocument(name);
@@ -111,7 +117,7 @@ void openFile(Context& c, const Args& a) {
 void save(Context& c, const Args&) { c.window.Run(WindowCommand::OverSaveText); }
 
 void saveAs(Context& c, const Args& a) {
-    const QString name = path(a, 0);
+    const QString name = path(c, a, 0);
     if (name.isEmpty())
         c.window.Run(WindowCommand::NewSaveText);
     else
@@ -258,7 +264,7 @@ void shellExecuteB(Context& c, const Args& a) {
 
 void writeFile(Context& c, const Args& a) {
     c.requirePermission();
-    textfile::saveByteLines(path(a, 0), textfile::splitLines(bytes(a, 1)));
+    textfile::saveByteLines(path(c, a, 0), textfile::splitLines(bytes(a, 1)));
 }
 
 void closePage(Context& c, const Args&) { c.window.CloseCurrentPage(); }
@@ -297,7 +303,7 @@ std::string getIndexPageCaption(Context& c, const Args& a) {
 // The file's lines, each ended by CR LF; "0" when there is no such file.
 std::string readFile(Context& c, const Args& a) {
     c.requirePermission();
-    const QString name = path(a, 0);
+    const QString name = path(c, a, 0);
     if (!QFileInfo(name).isFile()) return "0";
     QByteArray text;
     for (const QByteArray& line : textfile::readByteLines(name)) text += line + "\r\n";
@@ -398,12 +404,18 @@ Handler findCommand(const std::string& name) {
     return found == byName.end() ? nullptr : found->second;
 }
 
-// The same, with the event's error code set: 0 when found, else -1.
-template <typename Handler>
-Handler commandFor(const std::string& name, std::int32_t& errCode) {
+// Runs the command of kind Handler named `name`, its result (for a function)
+// into `result`; the event's error code is 0 when there is one, else -1.
+template <typename Handler, typename... Result>
+void runCommand(Context context, const std::string& name, const Args& args, std::int32_t& errCode,
+                Result&... result) {
     const Handler run = findCommand<Handler>(name);
     errCode = run ? 0 : -1;
-    return run;
+    if (!run) return;
+    if constexpr (sizeof...(Result) == 0)
+        run(context, args);
+    else
+        ((result = run(context, args)), ...);
 }
 
 }  // namespace
@@ -416,26 +428,17 @@ std::vector<std::string> TEditorCommandSet::Prototypes() {
 
 void TEditorCommandSet::PPAProcParam(const std::string& ProcName, std::int32_t, const ppa::TPPAArguments& Argument,
                                      std::int32_t& Err_CD) {
-    if (const Proc run = commandFor<Proc>(ProcName, Err_CD)) {
-        Context context{window_, ppa_};
-        run(context, Argument);
-    }
+    runCommand<Proc>({window_, ppa_}, ProcName, Argument, Err_CD);
 }
 
 void TEditorCommandSet::PPAIntFuncParam(const std::string& FuncName, std::int32_t,
                                         const ppa::TPPAArguments& Argument, std::int32_t& Err_CD,
                                         std::int64_t& ResultValue) {
-    if (const IntFunc run = commandFor<IntFunc>(FuncName, Err_CD)) {
-        Context context{window_, ppa_};
-        ResultValue = run(context, Argument);
-    }
+    runCommand<IntFunc>({window_, ppa_}, FuncName, Argument, Err_CD, ResultValue);
 }
 
 void TEditorCommandSet::PPAStrFuncParam(const std::string& FuncName, std::int32_t,
                                         const ppa::TPPAArguments& Argument, std::int32_t& Err_CD,
                                         std::string& ResultValue) {
-    if (const StrFunc run = commandFor<StrFunc>(FuncName, Err_CD)) {
-        Context context{window_, ppa_};
-        ResultValue = run(context, Argument);
-    }
+    runCommand<StrFunc>({window_, ppa_}, FuncName, Argument, Err_CD, ResultValue);
 }

@@ -181,7 +181,13 @@ TEST_F(EditorCommandsTest, OpenFileOpensCreatesAsksOrDoesNothing) {
 
     run("OpenFile('', 1); OpenFile('', 2); OpenFile(" + quoted(workFile("none.lum")) + ", 2)");
     EXPECT_EQ(window.DocTabs.Count(), 2);
+    QDir().mkpath(QFileInfo(existing).path() + "/sub");
     EXPECT_FALSE(QFileInfo::exists(workFile("none.lum")));
+
+    // A relative name lies in the current folder.
+    run("OpenFile('sub\\rel.lum', 1)");
+    EXPECT_EQ(window.DocNames().last(), QFileInfo(existing).path() + "/sub/rel.lum");
+    EXPECT_TRUE(QFileInfo::exists(QFileInfo(existing).path() + "/sub/rel.lum"));
 
     prompts.answerOpenFiles({});
     run("OpenFile('', 0)");
