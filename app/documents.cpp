@@ -18,6 +18,7 @@
 #include <QScopedValueRollback>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <Qsci/qsciscintilla.h>
 
 const QString TMF::kSourceFilter =
     "Lumiraソース(*.lum;*.Lumira)|*.lum;*.Lumira|Serithソース(*.srx;*.Serith)|*.srx;*.Serith|"
@@ -48,7 +49,11 @@ void TMF::SetPageCaption(QWidget* sheet, const QString& caption) {
     // The mark is set again at every change of the text: a caption that stays
     // as it is costs the tab bar no new layout.
     const QString text = QString(caption).replace("&", "&&");
-    if (EditorTabSheet->tabText(index) != text) EditorTabSheet->setTabText(index, text);
+    if (EditorTabSheet->tabText(index) == text) return;
+    EditorTabSheet->setTabText(index, text);
+    // A screen reader names the editor after its document.
+    const int doc = DocTabs.IndexOfSheet(sheet);
+    if (doc >= 0) DocTabs[doc].Editor->Scintilla()->setAccessibleName(caption);
 }
 
 void TMF::setActivePage(QWidget* sheet) {

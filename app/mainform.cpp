@@ -9,11 +9,13 @@
 #include "settings/menubar.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -87,6 +89,8 @@ void TMF::buildBars() {
     MFFindComboBox = named(new QComboBox, "MFFindComboBox");
     MFFindComboBox->setEditable(true);
     MFFindComboBox->setFixedWidth(kQuickFindWidth);
+    MFFindComboBox->setAccessibleName(Panel1->windowTitle());
+    MFFindComboBox->lineEdit()->setAccessibleName(Panel1->windowTitle());
     // The quick find arrives with the find commands; until then it is inert.
     MFFindComboBox->setEnabled(false);
     Panel1->addWidget(MFFindComboBox);
@@ -128,11 +132,14 @@ void TMF::buildMainPanel() {
     LeftPanel->setMinimumWidth(1);
 
     ActionViewPanel = new TActionViewer(ActionList1.ActionVew);
+    ActionViewPanel->Tree->setAccessibleName("アクションビューア");
 
     FolderPanel = named(new QWidget, "FolderPanel");
     DriveComboBox1 = named(new TDriveComboBox, "DriveComboBox1");
     DirList = named(new TDirectoryListBox, "DirList");
     DriveComboBox1->SetDirList(DirList);
+    DriveComboBox1->setAccessibleName("ドライブ");
+    DirList->setAccessibleName("フォルダエクスプローラ");
     QVBoxLayout* folderColumn = tightColumn(FolderPanel);
     folderColumn->addWidget(DriveComboBox1);
     folderColumn->addWidget(DirList);

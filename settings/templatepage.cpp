@@ -48,6 +48,7 @@ void TTemplatePage::buildControls() {
     CodeContentsEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
     auto* nameLabel = new QLabel("名前(&T)");
     nameLabel->setBuddy(CodeNameListBox);
+    CodeNameListBox->setAccessibleName("名前");  // lists do not read their label
     auto* codeLabel = new QLabel("コード(&O)");
     codeLabel->setBuddy(CodeContentsEdit);
     TemplateAddButton = named(new QPushButton("追加(&A)"), "TemplateAddButton");

@@ -24,6 +24,8 @@ QToolButton* arrowButton(QWidget* owner, Qt::ArrowType arrow, const char* name) 
 TUpDown::TUpDown(QLineEdit* associate, QWidget* parent) : QWidget(parent), associate_(associate) {
     UpButton = arrowButton(this, Qt::UpArrow, "Up");
     DownButton = arrowButton(this, Qt::DownArrow, "Down");
+    UpButton->setAccessibleName("増やす");
+    DownButton->setAccessibleName("減らす");
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);

@@ -7,6 +7,7 @@
 #include "tests/support/qtprinters.h"
 #include "tests/support/recordingshell.h"
 #include "tests/support/scriptedprompts.h"
+#include "tests/support/accessibility.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -141,6 +142,16 @@ TEST(TAboutBoxTest, OKClosesTheWindow) {
     box.OKButton->click();
     EXPECT_FALSE(box.isVisible());
     EXPECT_EQ(box.result(), QDialog::Accepted);
+}
+
+TEST(AuxWindowsAccessibility, EveryControlHasAName) {
+    QString text = "x";
+    TInputForm input(nullptr, "名前", "名前を入力してください", text);
+    input.show();
+    EXPECT_EQ(unnamedControls(&input), QStringList());
+    TAboutBox about(nullptr);
+    about.show();
+    EXPECT_EQ(unnamedControls(&about), QStringList());
 }
 
 }  // namespace

@@ -9,7 +9,9 @@
 #include "tests/support/qtprinters.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/settingshive.h"
+#include "tests/support/accessibility.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -226,6 +228,17 @@ TEST_F(SettingsDialogTest, FileBrowsersOfferTheirFilterAndAllFiles) {
         EXPECT_EQ(call.file.fileName, "");
         EXPECT_FALSE(call.file.multiSelect);
     }
+}
+
+// Screen readers name every control, the path edits after their labels.
+TEST_F(SettingsDialogTest, EveryControlHasAName) {
+    TSDlg dialog(nullptr, wheel, settings);
+    for (int page = 0; page < dialog.PageControl->count(); ++page) {
+        dialog.PageControl->setCurrentIndex(page);
+        dialog.show();
+        EXPECT_EQ(unnamedControls(&dialog), QStringList()) << page;
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.HelpEdit)->text(QAccessible::Name), "ヘルプファイル");
 }
 
 }  // namespace

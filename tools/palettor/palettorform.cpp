@@ -119,6 +119,8 @@ QTableWidget* TForm1::makeGrid(const char* name, const QList<int>& widths) {
 void TForm1::buildGrids() {
     QbpSG = makeGrid("QbpSG", {107, 374});
     SG = makeGrid("SG", {69, 205, 99, 105});
+    QbpSG->setAccessibleName("パッケージ");
+    SG->setAccessibleName("ボタン定義");
     Splitter1 = new QSplitter(Qt::Vertical);
     Splitter1->setObjectName("Splitter1");
     Splitter1->setHandleWidth(kSplitterWidth);

@@ -11,6 +11,7 @@
 #include "tests/support/qtprinters.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/settingshive.h"
+#include "tests/support/accessibility.h"
 
 #include <QAction>
 #include <QFile>
@@ -271,6 +272,11 @@ TEST_F(PalettorFormTest, APackageOnTheCommandLineIsOpenedAtTheStart) {
     showForm(folder.filePath("buttons/my.qbp"));
     EXPECT_EQ(form->PackagePath, folder.filePath("buttons/my.qbp"));
     EXPECT_EQ(cell(form->QbpSG, 0, 0), "A");
+}
+
+TEST_F(PalettorFormTest, EveryControlHasAName) {
+    showForm();
+    EXPECT_EQ(unnamedControls(form.get()), QStringList());
 }
 
 }  // namespace
