@@ -15,6 +15,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <Qsci/qsciscintilla.h>
 
 const QString TMacroEditForm::kMacroFilter = "Quodexマクロ(*.qmc)|*.qmc";
 
@@ -65,6 +66,8 @@ void TMacroEditForm::buildForm() {
     SaveButton = named(new QPushButton("保存(&S)"), "SaveButton");
     MEdit = named(new TEditorEx, "MEdit");
     macroEditorProp().AssignTo(*MEdit);
+    // A screen reader names the editor after what it holds.
+    MEdit->Scintilla()->setAccessibleName("マクロ");
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(Label1);

@@ -2,6 +2,7 @@
 // macros the program ships, on the real main window.
 #include "macro/host/macroeditform.h"
 #include "tests/macro/host/macrohostfixture.h"
+#include "tests/support/accessibility.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -155,6 +156,7 @@ TEST_F(MacroMenuTest, TheEditWindowIsAStayOnTopWindowOfItsOwn) {
     EXPECT_TRUE(form().MEdit->Prop().Caret.AutoIndent);
     EXPECT_TRUE(form().MEdit->Prop().ReserveWordList.contains("downto"));
     EXPECT_EQ(form().Label1->buddy(), form().FileEdit);
+    EXPECT_EQ(unnamedControls(&form()), QStringList());
 }
 
 TEST_F(MacroMenuTest, RunningFromTheEditWindowActsOnTheCurrentDocument) {
