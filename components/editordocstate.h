@@ -5,7 +5,13 @@
 
 #include <QtGlobal>
 
+#include <vector>
+
+class TEditorEx;
+
 struct TEditorDocState {
+    // The views showing the text; a load shows its new document in each.
+    std::vector<TEditorEx*> views;
     LineLengthIndex index;
     // Document length (UTF-8) that the index describes. Every view of the
     // text hears of every edit; the first to hear brings the index up to
@@ -13,5 +19,4 @@ struct TEditorDocState {
     qsizetype utf8Length = 0;
     quint64 version = 1;  // grows with every edit
     bool modified = false;
-    bool loading = false;  // a bulk load builds the index itself
 };
