@@ -146,7 +146,7 @@ def main():
         for path in files:
             if ("SciTE", path) in medians:
                 (qt, qm), (st, sm) = medians["Quodex", path], medians["SciTE", path]
-                print("%s: Quodex/SciTE time %.2f, resident memory %.2f" % (os.path.basename(path), qt / st, qm / sm))
+                print("%s: Quodex/SciTE time %.3f, resident memory %.3f" % (os.path.basename(path), qt / st, qm / sm))
         for smaller, larger in zip(files, files[1:]):
             print("Quodex %s/%s: time %.2f for %.2f times the bytes"
                   % (os.path.basename(larger), os.path.basename(smaller),
