@@ -5,7 +5,13 @@
 
 #include <QtGlobal>
 
+#include <vector>
+
+class TEditorEx;
+
 struct TEditorDocState {
+    // The views showing the text; a load shows its new document in each.
+    std::vector<TEditorEx*> views;
     LineLengthIndex index;
     // Document length (UTF-8) that the index describes. Every view of the
     // text hears of every edit; the first to hear brings the index up to
@@ -15,5 +21,4 @@ struct TEditorDocState {
     // Set by SetModified(true) until the next save point; edits count
     // through the save point of the widget's document.
     bool modified = false;
-    bool loading = false;  // a bulk load builds the index itself
 };

@@ -107,7 +107,7 @@ void openFile(Context& c, const Args& a) {
         c.window.OpenDocument(name);
     } else if (op == 1) {
         if (name.isEmpty()) return;
-        filebytes::save(name, {});
+        filebytes::save(name, QByteArrayView());
         c.window.OpenDocument(name);
     } else if (op != 2) {
         c.window.Run(WindowCommand::OpenText);
