@@ -10,6 +10,7 @@
 #include "components/editorex.h"
 #include "macro/host/macrohost.h"
 #include "platform/appfolder.h"
+#include "platform/prompt.h"
 #include "platform/textfile.h"
 
 #include <QApplication>
@@ -57,6 +58,23 @@ void runInRunner(const QString& file) {
     if (runner.exitCode() != 0) std::fprintf(stderr, "quodex-macro failed: %s\n", runner.readAllStandardError().data());
 }
 
+// Nobody answers boxes in a benchmark: each is told on standard error and
+// answered as if cancelled.
+class UnattendedPrompts final : public PromptService {
+public:
+    int present(const MessageRequest& request) override {
+        std::fprintf(stderr, "box: %s\n", request.text.toUtf8().constData());
+        return IdCancel;
+    }
+    QStringList chooseOpenFiles(const FileDialogRequest&) override { return {}; }
+    QString chooseSaveFile(const FileDialogRequest&) override { return {}; }
+    QString chooseFolder(const QString&, const QString&, QWidget*) override { return {}; }
+    std::optional<QColor> chooseColour(const QColor&, QWidget*) override { return std::nullopt; }
+    std::optional<QString> inputText(const QString&, const QString&, const QString&, QWidget*) override {
+        return std::nullopt;
+    }
+};
+
 QString writeMacro(const QTemporaryDir& dir, const char* name, const char* macro) {
     const QString path = dir.filePath(name);
     QFile file(path);
@@ -103,6 +121,8 @@ double commandLoop(TMF& window, TMacroHost& host, int lines) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    UnattendedPrompts unattended;
+    const ScopedPromptService prompts(&unattended);
     QTemporaryDir sandbox;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, sandbox.path());
     setAppFolderOverride(sandbox.path());
