@@ -1,10 +1,13 @@
 // The controls of the main window and their places: the form as designed.
 #include "app/dirlistbox.h"
 #include "app/drivecombobox.h"
+#include "app/icons.h"
+#include "app/searchhost.h"
 #include "app/mainunit.h"
 #include "app/statusbar.h"
 #include "palette/functionpalette.h"
 #include "search/actionviewer.h"
+#include "search/findreplace.h"
 #include "settings/menubar.h"
 
 #include <QComboBox>
@@ -85,8 +88,7 @@ void TMF::buildBars() {
     MFFindComboBox = named(new QComboBox, "MFFindComboBox");
     MFFindComboBox->setEditable(true);
     MFFindComboBox->setFixedWidth(kQuickFindWidth);
-    // The quick find arrives with the find commands; until then it is inert.
-    MFFindComboBox->setEnabled(false);
+    FindReplace->AttachQuickFind(MFFindComboBox);
     Panel1->addWidget(MFFindComboBox);
 
     FileBar = addBar("FileBar", "ファイル");
@@ -110,6 +112,7 @@ void TMF::buildBars() {
 
     FindBar = addBar("FindBar", "検索");
     FindBar->addActions({ActionList1.Find, ActionList1.ToolButton1});
+    FindBar->widgetForAction(ActionList1.Find)->setObjectName("FindButton");
     FindBar->widgetForAction(ActionList1.ToolButton1)->setObjectName("ToolButton1");
 }
 
@@ -123,7 +126,8 @@ void TMF::buildMainPanel() {
     LeftPanel->setChildrenCollapsible(false);
     LeftPanel->setMinimumWidth(1);
 
-    ActionViewPanel = new TActionViewer(ActionList1.ActionVew);
+    ActionViewPanel = new TActionViewer(ActionList1.ActionVew, *SearchHost);
+    ActionViewPanel->SetImages(iconFor(Glyph::SourceFile), iconFor(Glyph::ActionEntry));
 
     FolderPanel = named(new QWidget, "FolderPanel");
     DriveComboBox1 = named(new TDriveComboBox, "DriveComboBox1");

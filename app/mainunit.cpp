@@ -5,6 +5,7 @@
 #include "app/handover.h"
 #include "app/layout.h"
 #include "app/monitorhost.h"
+#include "app/searchhost.h"
 #include "app/statusbar.h"
 #include "components/editorex.h"
 #include "palette/functionpalette.h"
@@ -13,6 +14,8 @@
 #include "platform/prompt.h"
 #include "platform/regini.h"
 #include "platform/singleinstance.h"
+#include "search/actionviewer.h"
+#include "search/findreplace.h"
 #include "settings/currentfolder.h"
 #include "settings/menubar.h"
 #include "settings/settingstable.h"
@@ -40,6 +43,8 @@ QString literalTitle(QString text) { return text.replace("[*]", "[*][*]"); }
 TMF::TMF(const QStringList& commandLine, QWidget* parent)
     : QMainWindow(parent), commandLine_(commandLine) {
     MonitorHost = std::make_unique<TMonitorHost>(*this);
+    SearchHost = std::make_unique<TSearchHost>(*this);
+    FindReplace = std::make_unique<TFindReplace>(*SearchHost);
     buildForm();
     EditCommands = new TEditCommands(*this);
     bindHandlers();
@@ -113,6 +118,11 @@ void TMF::bindHandlers() {
     on(a.SelTabUnIndent, edit, &TEditCommands::SelTabUnIndentExecute);
     on(a.DivideEditor, &TMF::DivideEditorExecute);
     on(a.InNewLine, &TMF::InNewLineExecute);
+    on(a.Find, *FindReplace, &TFindReplace::FindExecute);
+    on(a.Replace, *FindReplace, &TFindReplace::ReplaceExecute);
+    on(a.FindNext, *FindReplace, &TFindReplace::FindNextExecute);
+    on(a.FindBack, *FindReplace, &TFindReplace::FindBackExecute);
+    on(a.ActionVew, *ActionViewPanel, &TActionViewer::ActionVewExecute);
     bindBookmarkItems();
     a.ActionVewM->setChecked(true);
     a.FolderExpM->setChecked(true);

@@ -40,6 +40,8 @@ class TEditorEx;
 class TDriveComboBox;
 class TDropDst;
 class TEditCommands;
+class TFindReplace;
+class TSearchHost;
 class TActionViewer;
 class TFunctionPalette;
 class TMenuBar;
@@ -188,6 +190,11 @@ public:
 
     // The folder change monitor with the requests it sends to this window.
     std::unique_ptr<TMonitorHost> MonitorHost;
+
+    // Find and replace, with the quick-find box; the window as they and the
+    // action viewer see it.
+    std::unique_ptr<TSearchHost> SearchHost;
+    std::unique_ptr<TFindReplace> FindReplace;
 
 protected:
     void showEvent(QShowEvent* event) override;

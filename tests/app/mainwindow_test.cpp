@@ -59,7 +59,7 @@ TEST_F(MainWindowTest, NoTwoActionsShareAShortcut) {
 TEST_F(MainWindowTest, CommandsOfLaterFeaturesAreDisabledAndTheirMirrorsFollow) {
     TMF& mf = showWindow();
     const TActionList& a = mf.ActionList1;
-    for (QAction* later : {a.Find, a.ShowEditorConfig, a.About1, a.N12, a.SystemButton, a.ToolButton1})
+    for (QAction* later : {a.ShowEditorConfig, a.About1, a.N12, a.SystemButton, a.ToolButton1})
         EXPECT_FALSE(later->isEnabled()) << later->objectName().toStdString();
 
     a.SelIndent->setEnabled(false);
