@@ -5,6 +5,8 @@
 #include <QDir>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 const ActionMaskSlot kActionMaskSlots[6] = {
     {".lum", true}, {".Lumira", true}, {nullptr, false}, {".srx", true}, {".Serith", true}, {".txt", false},
@@ -14,11 +16,15 @@ namespace {
 
 constexpr char kPattern[] = "action";
 
-// By name ignoring case, as the file system of the original platform lists
-// a folder; the exact name settles names that differ in case only.
-bool listedBefore(const QString& a, const QString& b) {
-    const int blind = QString::compare(a.toUpper(), b.toUpper(), Qt::CaseSensitive);
-    return blind != 0 ? blind < 0 : a < b;
+// By name ignoring case (upper-cased code units), as the file system of the
+// original platform lists a folder; the exact name settles names that differ
+// in case only.
+void sortAsListed(QStringList& names) {
+    std::vector<std::pair<QString, QString>> keyed;
+    keyed.reserve(std::size_t(names.size()));
+    for (const QString& name : std::as_const(names)) keyed.emplace_back(name.toUpper(), name);
+    std::sort(keyed.begin(), keyed.end());
+    for (qsizetype i = 0; i < names.size(); ++i) names[i] = keyed[std::size_t(i)].second;
 }
 
 QByteArray cutAtCharacter(QByteArrayView text, qsizetype limit) {
@@ -34,7 +40,7 @@ QStringList NamesOfSlot(const QStringList& names, const ActionMaskSlot& slot) {
     for (const QString& name : names) {
         if (name.endsWith(QLatin1String(slot.extension), Qt::CaseInsensitive)) found << name;
     }
-    std::sort(found.begin(), found.end(), listedBefore);
+    sortAsListed(found);
     return found;
 }
 
