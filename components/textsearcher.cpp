@@ -255,7 +255,10 @@ std::optional<TextSearcher::WindowMatch> TextSearcher::matchInWindow(const Windo
     while (at <= text.size()) {
         WindowMatch m;
         if (options_.regexp) {
-            m.groups = regex_.match(w.text, at);
+            // The window came from UTF-8 and is valid UTF-16: checking it
+            // again at every call would cost a pass over the rest of it.
+            m.groups = regex_.match(w.text, at, QRegularExpression::NormalMatch,
+                                    QRegularExpression::DontCheckSubjectStringMatchOption);
             // An invalid result from a valid expression: the engine's limit.
             if (!m.groups.isValid()) failure_ = TSearchFailure::TooComplex;
             if (!m.groups.hasMatch()) return std::nullopt;
