@@ -146,11 +146,15 @@ void TFindReplace::AttachQuickFind(QComboBox* box) {
     box->setInsertPolicy(QComboBox::NoInsert);  // the handler puts texts on top itself
     box->setDuplicatesEnabled(true);
     box->setCompleter(nullptr);
+    // Keys reach the box, which passes them to its edit line directly; the
+    // edit line is watched too for keys sent to it alone.
+    box->installEventFilter(this);
     box->lineEdit()->installEventFilter(this);
 }
 
 bool TFindReplace::eventFilter(QObject* watched, QEvent* event) {
-    if (!quickFind_ || watched != quickFind_->lineEdit() || event->type() != QEvent::KeyPress)
+    const bool inBox = quickFind_ && (watched == quickFind_ || watched == quickFind_->lineEdit());
+    if (!inBox || event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;

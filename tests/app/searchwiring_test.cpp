@@ -9,13 +9,13 @@
 #include "search/finddlg.h"
 #include "search/findreplace.h"
 #include "tests/app/mainwindowfixture.h"
+#include "tests/search/eventwait.h"
 #include "tests/support/modaldriver.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -26,17 +26,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-bool pumpUntil(const std::function<bool()>& done, int ms = 3000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > ms) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(5);
-    }
-    return true;
-}
 
 class SearchWiringTest : public MainWindowTest {
 protected:
@@ -81,7 +70,7 @@ TEST_F(SearchWiringTest, TheFindCommandsAndTheQuickFindBoxAreReady) {
 
     mf.CurEditor->Lines().SetText("one two one two");
     mf.MFFindComboBox->setEditText("two");
-    QTest::keyClick(mf.MFFindComboBox->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(mf.MFFindComboBox, Qt::Key_Return);
     EXPECT_EQ(mf.CurEditor->GetSelStart(), 4);
     a.FindNext->trigger();
     EXPECT_EQ(mf.CurEditor->GetSelStart(), 12);
@@ -145,7 +134,7 @@ TEST_F(SearchWiringTest, SavingInTheCurrentFolderRebuildsTheTreeOnceForSaveAll) 
     mf.OpenDocument(folder("src") + "a.lum", true);
     mf.CurEditor->Lines().SetText("action A2\r\n");
     mf.OverSaveTextExecute();
-    ASSERT_TRUE(pumpUntil([&] { return actionsOf(0) == QStringList{"A2"}; }));
+    ASSERT_TRUE(pumpUntil([&] { return actionsOf(0) == QStringList{"A2"}; }, 3000));
 
     mf.OpenDocument(folder("src") + "b.lum", true);
     mf.CurEditor->Lines().SetText("action B2\r\n");
@@ -153,7 +142,7 @@ TEST_F(SearchWiringTest, SavingInTheCurrentFolderRebuildsTheTreeOnceForSaveAll) 
     QThread::msleep(300);
     rebuilds = 0;
     mf.SaveAllExecute();
-    ASSERT_TRUE(pumpUntil([&] { return actionsOf(0) == QStringList{"A3"} && actionsOf(1) == QStringList{"B2"}; }));
+    ASSERT_TRUE(pumpUntil([&] { return actionsOf(0) == QStringList{"A3"} && actionsOf(1) == QStringList{"B2"}; }, 3000));
     QTest::qWait(400);
     EXPECT_EQ(rebuilds, 1);
 }

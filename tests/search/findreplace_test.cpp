@@ -300,15 +300,15 @@ TEST_F(FindReplaceTest, QuickFindSearchesWithTheLastOptionsAndKeepsEveryText) {
     editor().SetExSearchOptions({TExSearchOption::MatchCase});
 
     box.setEditText("AB");
-    QTest::keyClick(box.lineEdit(), Qt::Key_Return);
+    QTest::keyClick(&box, Qt::Key_Return);
     EXPECT_EQ(selection(), "3:AB");
     EXPECT_TRUE(commands.State.Confirmed);
-    QTest::keyClick(box.lineEdit(), Qt::Key_Return);  // Find: from the hit itself
+    QTest::keyClick(&box, Qt::Key_Return);  // Find: from the hit itself
     EXPECT_EQ(selection(), "3:AB");
     box.setEditText("");
-    QTest::keyClick(box.lineEdit(), Qt::Key_Return);
+    QTest::keyClick(&box, Qt::Key_Return);
     box.setEditText("zz");
-    QTest::keyClick(box.lineEdit(), Qt::Key_Return);  // nothing found, nothing said
+    QTest::keyClick(&box, Qt::Key_Return);  // nothing found, nothing said
     EXPECT_TRUE(prompts.calls().empty());
 
     QStringList items;
@@ -318,7 +318,7 @@ TEST_F(FindReplaceTest, QuickFindSearchesWithTheLastOptionsAndKeepsEveryText) {
 
     editor().SetSelStart(0);
     box.setEditText("ab");
-    QTest::keyClick(box.lineEdit(), Qt::Key_Return);
+    QTest::keyClick(&box, Qt::Key_Return);
     EXPECT_EQ(selection(), "0:ab");
     commands.FindNextExecute();  // F3 goes on from there
     EXPECT_EQ(selection(), "6:ab");
