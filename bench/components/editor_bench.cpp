@@ -2,6 +2,7 @@
 // corpus): loading against the codec plus a plain setText, offset calls near
 // the end of a document of over a million lines, and FindNext across the
 // whole text. The file is taken from $QUODEX_CORPUS or <source>/corpus/big.lum.
+#include "bench/qtbenchmain.h"
 #include "components/editorex.h"
 #include "platform/cp932.h"
 #include "platform/filebytes.h"
@@ -145,11 +146,4 @@ BENCHMARK(BM_FindNextAcrossTheText)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecon
 BENCHMARK(BM_FindNextIgnoringCase)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ColourWholeText)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runQtBenchmarks(argc, argv); }

@@ -2,6 +2,7 @@
 // shared/tools/gen_corpus.py corpus): a full rebuild, the tree filled and
 // painted. The folder is taken from $QUODEX_CORPUS_SRCS or
 // <source>/corpus/srcs.
+#include "bench/qtbenchmain.h"
 #include "search/actionviewer.h"
 #include "search/searchwindow.h"
 #include "settings/settingsrecord.h"
@@ -66,11 +67,4 @@ void BM_ActionScanOnly(benchmark::State& state) {
 BENCHMARK(BM_ActionScanOnly)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 BENCHMARK(BM_ActionViewRebuild)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runQtBenchmarks(argc, argv); }

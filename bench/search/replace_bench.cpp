@@ -2,6 +2,7 @@
 // replacement of "action" by "ACTION" (every hit), its undo, and a find
 // next that runs to the end of the text without a hit. The file is taken
 // from $QUODEX_CORPUS or <source>/corpus/big.lum.
+#include "bench/qtbenchmain.h"
 #include "components/editorex.h"
 
 #include <QApplication>
@@ -44,6 +45,21 @@ void BM_ReplaceAllThenUndo(benchmark::State& state) {
     state.counters["hits"] = hits;
 }
 
+// A regular expression with a group over every hit.
+void BM_RegexReplaceAll(benchmark::State& state) {
+    TEditorEx editor;
+    editor.SetFindString("(\\w+)tion");
+    editor.SetExSearchOptions({TExSearchOption::MatchCase, TExSearchOption::Regexp});
+    int hits = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        editor.Lines().LoadFromFile(corpusPath());
+        state.ResumeTiming();
+        hits = editor.ReplaceAll("$1TION", false);
+    }
+    state.counters["hits"] = hits;
+}
+
 void BM_FindNextWithoutAHit(benchmark::State& state) {
     TEditorEx editor;
     editor.Lines().LoadFromFile(corpusPath());
@@ -59,13 +75,7 @@ void BM_FindNextWithoutAHit(benchmark::State& state) {
 
 BENCHMARK(BM_LoadIntoEditor)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 BENCHMARK(BM_ReplaceAllThenUndo)->ArgName("mode")->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_RegexReplaceAll)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
 BENCHMARK(BM_FindNextWithoutAHit)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runQtBenchmarks(argc, argv); }
