@@ -1,9 +1,15 @@
 #include "app/compilerun.h"
 
+#include "app/messages.h"
+#include "platform/fileerror.h"
 #include "platform/paths.h"
 #include "platform/shell.h"
 #include "platform/textfile.h"
 #include "settings/settingsrecord.h"
+
+#include <QFileInfo>
+
+#include <cerrno>
 
 namespace {
 
@@ -16,11 +22,20 @@ void writeRunControl(const QString& hostFolder, const QString& kioFile) {
     textfile::saveLines(hostFolder + kRunControlName, {kRunControlKey + paths::fileNamePart(kioFile)});
 }
 
+// Starts or shows `target`; when nothing can, the error box says which file
+// and why, instead of the command doing nothing.
+void openOrThrow(const QString& target, const QString& workingFolder) {
+    if (shell().open(target, {}, workingFolder)) return;
+    if (!shellinternal::isAddress(target) && !QFileInfo::exists(target))
+        throw FileError::fromErrno(FileError::Operation::Open, target, ENOENT);
+    throw FileError(FileError::Operation::Open, target, AppMessageText(AppMessage::NothingOpensIt));
+}
+
 }  // namespace
 
 void TCompileRun::MakeKioroExecute() {
     if (settings_.BatFile.isEmpty()) return;
-    shell().open(paths::resolvePath(settings_.BatFile), {}, settings_.CurrentFolder);
+    openOrThrow(paths::resolvePath(settings_.BatFile), settings_.CurrentFolder);
 }
 
 void TCompileRun::KioroExecuteExecute() {
@@ -30,15 +45,15 @@ void TCompileRun::KioroExecuteExecute() {
     // A run control file that cannot be written throws: the host is not
     // started on a stale one.
     writeRunControl(hostFolder, settings_.KioFile);
-    shell().open(host, {}, hostFolder);
+    openOrThrow(host, hostFolder);
 }
 
 void TCompileRun::ShowLumHelpExecute() {
     if (settings_.LumHelpFile.isEmpty()) return;
-    shell().open(paths::resolvePath(settings_.LumHelpFile), {}, settings_.CurrentFolder);
+    openOrThrow(paths::resolvePath(settings_.LumHelpFile), settings_.CurrentFolder);
 }
 
 void TCompileRun::HelpContents1Execute() {
     if (settings_.WinHelpFile.isEmpty()) return;
-    shell().open(settings_.WinHelpFile, {}, settings_.AppFolder);
+    openOrThrow(settings_.WinHelpFile, settings_.AppFolder);
 }

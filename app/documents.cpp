@@ -18,6 +18,7 @@
 #include <QScopedValueRollback>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <Qsci/qsciscintilla.h>
 
 const QString TMF::kSourceFilter =
     "Lumiraソース(*.lum;*.Lumira)|*.lum;*.Lumira|Serithソース(*.srx;*.Serith)|*.srx;*.Serith|"
@@ -48,7 +49,11 @@ void TMF::SetPageCaption(QWidget* sheet, const QString& caption) {
     // The mark is set again at every change of the text: a caption that stays
     // as it is costs the tab bar no new layout.
     const QString text = QString(caption).replace("&", "&&");
-    if (EditorTabSheet->tabText(index) != text) EditorTabSheet->setTabText(index, text);
+    if (EditorTabSheet->tabText(index) == text) return;
+    EditorTabSheet->setTabText(index, text);
+    // A screen reader names the editor after its document.
+    const int doc = DocTabs.IndexOfSheet(sheet);
+    if (doc >= 0) DocTabs[doc].Editor->Scintilla()->setAccessibleName(caption);
 }
 
 void TMF::setActivePage(QWidget* sheet) {
@@ -257,13 +262,7 @@ bool TMF::SaveDocumentAs(bool updateFolder) {
     TDocTab* doc = docOfEditor(CurEditor);
     if (!doc) return false;
 
-    FileDialogRequest request;
-    request.owner = this;
-    request.filter = kSourceFilter;
-    request.filterIndex = 1;
-    request.initialFolder = DirList->Directory();
-    const QString name = prompts().chooseSaveFile(request);
-
+    const QString name = askSaveName(*doc);
     bool saved = false;
     if (!name.isEmpty()) {
         CurEditor->Lines().SaveToFile(name);
@@ -282,6 +281,30 @@ bool TMF::SaveDocumentAs(bool updateFolder) {
     return saved;
 }
 
+// The dialog starts at the document's own file. A name that another tab holds
+// is refused (two documents would share one file), and an existing file is
+// only replaced when the user says so; either way the dialog comes back.
+QString TMF::askSaveName(const TDocTab& doc) {
+    FileDialogRequest request;
+    request.owner = this;
+    request.filter = kSourceFilter;
+    request.filterIndex = 1;
+    request.defaultExtension = "lum";
+    request.initialFolder = doc.Name.isEmpty() ? DirList->Directory() : paths::folderPart(doc.Name);
+    request.fileName = paths::fileNamePart(doc.Name);
+    for (;;) {
+        const QString name = prompts().chooseSaveFile(request);
+        if (name.isEmpty()) return {};
+        const int holder = DocTabs.IndexOfName(name);
+        if (holder >= 0 && &DocTabs[holder] != &doc)
+            ShowAppMessage(AppMessage::OpenInAnotherTab, this, name);
+        else if (!QFileInfo::exists(name) || ShowAppMessage(AppMessage::ReplaceQuestion, this, name) == IdYes)
+            return name;
+        request.initialFolder = paths::folderPart(name);
+        request.fileName = paths::fileNamePart(name);
+    }
+}
+
 void TMF::SaveDocumentTo(const QString& name, bool updateFolder) {
     if (name.isEmpty()) {
         SaveDocumentAs(updateFolder);
@@ -297,8 +320,12 @@ void TMF::SaveDocumentTo(const QString& name, bool updateFolder) {
 
 // --- Modified mark -------------------------------------------------------------------
 
+// Undo back to the saved text takes the mark away again. Documents being
+// made or loaded pass through here before they are current: only the
+// current document's own editor counts.
 void TMF::UpdateModifiedMark() {
-    if (CurEditor && CurEditor->Modified()) SetPageCaption(ActivePage(), withModifiedMark(CurCaption));
+    if (!CurEditor || !CurDocTab || CurDocTab->Editor != CurEditor || CurDocTab->Sheet != ActivePage()) return;
+    SetPageCaption(ActivePage(), CurEditor->Modified() ? withModifiedMark(CurCaption) : CurCaption);
 }
 
 void TMF::StripModifiedMark(QWidget* sheet) {

@@ -7,6 +7,7 @@
 #include "components/editorex.h"
 #include "platform/prompt.h"
 #include "platform/regini.h"
+#include "settings/settingsdialogs.h"
 #include "settings/settingstable.h"
 
 #include <QAbstractButton>
@@ -47,12 +48,13 @@ void TMF::connectViewEvents(TEditorEx* editor) {
 
 // --- Keys ----------------------------------------------------------------------------
 
-void TMF::EditorKeyDown(TEditorEx& /*editor*/, int key, Qt::KeyboardModifiers shift, bool& swallow) {
+void TMF::EditorKeyDown(TEditorEx& editor, int key, Qt::KeyboardModifiers shift, bool& swallow) {
     if (!(shift & Qt::ControlModifier)) return;
     switch (key) {
     case Qt::Key_E:  // the code template picker, snippet completion
     case Qt::Key_J:  // the code template picker, templates
         // The editor sees these keys too.
+        SettingsDialogs->ShowPicker(editor, key == Qt::Key_E);
         break;
     case Qt::Key_M:  // the macro pop-up; the key is its alone
         swallow = true;

@@ -12,6 +12,19 @@ namespace {
 
 constexpr quint32 kWriterGraceMs = 100;
 constexpr const char* kFileNameEntry = "FileName";
+// Before a name that Shift-JIS cannot hold, written as percent-encoded UTF-8.
+// Our writer hands over full paths only, which never start like this.
+constexpr QLatin1StringView kUtf8Marker("utf8:");
+
+QString encodedName(const QString& fileName) {
+    if (cp932::decode(cp932::encode(fileName)) == fileName) return fileName;
+    return kUtf8Marker + QString::fromLatin1(fileName.toUtf8().toPercentEncoding("/"));
+}
+
+QString decodedName(const QString& value) {
+    if (!value.startsWith(kUtf8Marker)) return value;
+    return QString::fromUtf8(QByteArray::fromPercentEncoding(value.mid(kUtf8Marker.size()).toLatin1()));
+}
 
 QString handoverPath(const QString& programFolder) { return programFolder + kHandoverFileName; }
 
@@ -54,7 +67,7 @@ QString valueOfName(const QStringList& lines, const QString& name) {
 
 void WriteHandoverFile(const QString& programFolder, const QString& fileName) {
     if (fileName.isEmpty()) return;
-    textfile::saveLines(handoverPath(programFolder), {QString(kFileNameEntry) + '=' + fileName});
+    textfile::saveLines(handoverPath(programFolder), {QString(kFileNameEntry) + '=' + encodedName(fileName)});
 }
 
 std::optional<HandoverSnapshot> ReadHandover(const QString& programFolder) {
@@ -64,7 +77,7 @@ std::optional<HandoverSnapshot> ReadHandover(const QString& programFolder) {
     if (!snapshot || !snapshot->exists) return snapshot;
     QStringList lines;
     for (const QByteArray& line : textfile::splitLines(snapshot->bytes)) lines.append(cp932::decode(line));
-    snapshot->fileName = valueOfName(lines, kFileNameEntry);
+    snapshot->fileName = decodedName(valueOfName(lines, kFileNameEntry));
     return snapshot;
 }
 

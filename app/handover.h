@@ -14,7 +14,9 @@ inline constexpr const char* kHandoverFileName = "_quodex.ssf";
 inline constexpr const char* kHandoverNothing = "<NULL";
 
 // Replaces the file in `programFolder` (ending in "/") by the single line
-// "FileName=" + `fileName`; writes nothing when `fileName` is empty. Throws
+// "FileName=" + `fileName`; writes nothing when `fileName` is empty. A name
+// that Shift-JIS cannot hold (accents, Hangul, emoji) goes as UTF-8 behind a
+// marker that ReadHandover undoes, so it arrives whole. Throws
 // FileError when the file cannot be saved; the save is atomic, so a reader
 // never sees half a line.
 void WriteHandoverFile(const QString& programFolder, const QString& fileName);

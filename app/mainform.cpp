@@ -1,9 +1,10 @@
 // The controls of the main window and their places: the form as designed.
 #include "app/dirlistbox.h"
 #include "app/drivecombobox.h"
+#include "app/hinttips.h"
 #include "app/icons.h"
-#include "app/searchhost.h"
 #include "app/mainunit.h"
+#include "app/searchhost.h"
 #include "app/statusbar.h"
 #include "palette/functionpalette.h"
 #include "search/actionviewer.h"
@@ -11,11 +12,13 @@
 #include "settings/menubar.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -61,6 +64,7 @@ void TMF::buildForm() {
     buildMainPanel();
     buildStatusBar();
     buildFileSources();
+    for (QToolButton* button : findChildren<QToolButton*>()) keepHintlessButtonsQuiet(button);
 }
 
 QToolBar* TMF::addBar(const char* name, const QString& title) {
@@ -88,6 +92,8 @@ void TMF::buildBars() {
     MFFindComboBox = named(new QComboBox, "MFFindComboBox");
     MFFindComboBox->setEditable(true);
     MFFindComboBox->setFixedWidth(kQuickFindWidth);
+    MFFindComboBox->setAccessibleName(Panel1->windowTitle());
+    MFFindComboBox->lineEdit()->setAccessibleName(Panel1->windowTitle());
     FindReplace->AttachQuickFind(MFFindComboBox);
     Panel1->addWidget(MFFindComboBox);
 
@@ -111,6 +117,8 @@ void TMF::buildBars() {
     ComBar->widgetForAction(ActionList1.KioroExecuteButton)->setObjectName("KioroExecuteButton");
 
     FindBar = addBar("FindBar", "検索");
+    // Docked with the others, but the mouse does not drag it on its own.
+    FindBar->setMovable(false);
     FindBar->addActions({ActionList1.Find, ActionList1.ToolButton1});
     FindBar->widgetForAction(ActionList1.Find)->setObjectName("FindButton");
     FindBar->widgetForAction(ActionList1.ToolButton1)->setObjectName("ToolButton1");
@@ -128,11 +136,14 @@ void TMF::buildMainPanel() {
 
     ActionViewPanel = new TActionViewer(ActionList1.ActionVew, *SearchHost);
     ActionViewPanel->SetImages(iconFor(Glyph::SourceFile), iconFor(Glyph::ActionEntry));
+    ActionViewPanel->Tree->setAccessibleName("アクションビューア");
 
     FolderPanel = named(new QWidget, "FolderPanel");
     DriveComboBox1 = named(new TDriveComboBox, "DriveComboBox1");
     DirList = named(new TDirectoryListBox, "DirList");
     DriveComboBox1->SetDirList(DirList);
+    DriveComboBox1->setAccessibleName("ドライブ");
+    DirList->setAccessibleName("フォルダエクスプローラ");
     QVBoxLayout* folderColumn = tightColumn(FolderPanel);
     folderColumn->addWidget(DriveComboBox1);
     folderColumn->addWidget(DirList);
@@ -166,7 +177,8 @@ void TMF::buildStatusBar() {
     StB = named(new TStatusBar(this), "StB");
     StB->AddPanel(410);
     StB->AddPanel(50);
-    StB->AddPanel(85, Qt::AlignRight);
+    // The caret position: room for a seven-digit row and a five-digit column.
+    StB->AddPanel(qMax(85, StB->FittingWidth("0000000行00000桁")), Qt::AlignRight);
     StB->AddPanel(80, Qt::AlignRight);
     setStatusBar(StB);
     connect(StB, &TStatusBar::resized, this, [this] { StBResize(); });

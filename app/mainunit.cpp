@@ -5,19 +5,23 @@
 #include "app/handover.h"
 #include "app/layout.h"
 #include "app/monitorhost.h"
+#include "app/palettehost.h"
 #include "app/searchhost.h"
 #include "app/statusbar.h"
 #include "components/editorex.h"
 #include "palette/functionpalette.h"
 #include "platform/appfolder.h"
+#include "platform/fileerror.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/regini.h"
 #include "platform/singleinstance.h"
 #include "search/actionviewer.h"
 #include "search/findreplace.h"
+#include "settings/codetemplates.h"
 #include "settings/currentfolder.h"
 #include "settings/menubar.h"
+#include "settings/settingsdialogs.h"
 #include "settings/settingstable.h"
 #include "settings/storedvalues.h"
 
@@ -30,6 +34,7 @@
 #include <QScopedValueRollback>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -47,6 +52,7 @@ TMF::TMF(const QStringList& commandLine, QWidget* parent)
     FindReplace = std::make_unique<TFindReplace>(*SearchHost);
     buildForm();
     EditCommands = new TEditCommands(*this);
+    SettingsDialogs = std::make_unique<TSettingsDialogs>(*this, Settings, Wheel.LineCount, SnippetList);
     bindHandlers();
     runSingleInstanceCheck();
 }
@@ -64,14 +70,16 @@ void TMF::runSingleInstanceCheck() {
     if (!instanceLock_->otherInstanceRunning()) return;
     setVisible(false);
     secondInstance_ = true;
-    // A second instance never reports anything; the hand-over is its only effect.
+    // The hand-over is a second instance's only effect; it reports only a
+    // hand-over it could not write.
     // The running instance has a working folder of its own: a relative name
     // would lead it to another file or none, so the name goes over in full.
     const QString argument = commandLine_.value(1);
     try {
         WriteHandoverFile(AppFolder(), argument.isEmpty() ? argument : QFileInfo(argument).absoluteFilePath());
     } catch (const std::exception& error) {
-        qWarning("%s", error.what());
+        // The running instance will never hear of the file: say why here.
+        prompts().showError(exceptionText(error));
     }
 }
 
@@ -118,6 +126,9 @@ void TMF::bindHandlers() {
     on(a.SelTabUnIndent, edit, &TEditCommands::SelTabUnIndentExecute);
     on(a.DivideEditor, &TMF::DivideEditorExecute);
     on(a.InNewLine, &TMF::InNewLineExecute);
+    on(a.SystemButton, *SettingsDialogs, &TSettingsDialogs::SystemButtonClick);
+    on(a.N12, *SettingsDialogs, &TSettingsDialogs::SystemButtonClick);
+    on(a.About1, *SettingsDialogs, &TSettingsDialogs::About1Click);
     on(a.Find, *FindReplace, &TFindReplace::FindExecute);
     on(a.Replace, *FindReplace, &TFindReplace::ReplaceExecute);
     on(a.FindNext, *FindReplace, &TFindReplace::FindNextExecute);
@@ -159,10 +170,16 @@ void TMF::FormShow() {
     Settings.RegKey = stored::kRegKey;
     TemplateFile = Settings.AppFolder + "KioroTemplate.qtf";
     Settings.CurrentFolder = Settings.AppFolder;
+    SettingsDialogs->CreatePicker();
     LoadFileHistory();
     LoadSettings();
     // Read before the first document, which takes them as it is made.
     EditProp.ReadReg(Settings.RegKey, stored::kEditorSection, stored::kEditorValue);
+    PalettePanel->BuildPalette({Settings.AppFolder, Settings.PaletteFile, Menus.PM, ActionList1.InNewLine},
+                               std::make_unique<TMainWindowPaletteHost>(*this));
+    SnippetList = PalettePanel->Snippets();
+    NewLineButtons += PalettePanel->NewLineButtons();
+    SetNewLineButtons();
 
     createUntitledDocument();
     CurEditor->setFocus();
@@ -174,8 +191,12 @@ void TMF::FormShow() {
     const QString argument = commandLine_.value(1);
     if (!argument.isEmpty()) {
         const QString file = QFileInfo(argument).absoluteFilePath();
-        // A file that cannot be read is reported; the start goes on.
-        runGuarded([&] { OpenDocument(file, true); });
+        // A file that cannot be read, a missing one or a folder included, is
+        // reported; the start goes on.
+        runGuarded([&] {
+            requireExistingFile(file);
+            OpenDocument(file, true);
+        });
         Settings.CurrentFolder = paths::withTrailingSeparator(paths::folderPart(file));
     }
     MoveFolderExplorer(Settings.CurrentFolder);
@@ -185,6 +206,8 @@ void TMF::FormShow() {
     }
     MonitorHost->Start(Settings.CurrentFolder, Settings.AppFolder);
     ActionList1.ActionVew->trigger();
+    // Told once the window stands, not in the middle of starting.
+    QTimer::singleShot(0, this, [this] { runGuarded([this] { PalettePanel->ReportUnreadableFiles(this); }); });
 }
 
 void TMF::SetMainTitle(const QString& text) { setWindowTitle(literalTitle("Quodex - " + text)); }
@@ -241,12 +264,14 @@ void TMF::MoveFolderExplorer(const QString& folder) {
 // --- Stored settings ---------------------------------------------------------
 
 void TMF::LoadSettings() {
-    const TRegIniFile reg(Settings.RegKey);
+    TRegIniFile reg(Settings.RegKey);
     ReadStartupSettings(reg, Settings, Wheel.LineCount);
     if (Settings.SaveWindowState) {
         LoadWindowLayout(*this, reg);
         LoadViewInfo(reg);
     }
+    // A template file that cannot be read is reported; the start goes on.
+    runGuarded([&] { SeedTemplates(reg, TemplateFile); });
 }
 
 void TMF::SaveOnClose() {
@@ -269,6 +294,7 @@ bool TMF::FormClose() {
     hide();
     MonitorHost->Stop();
     freeDocuments();
+    SettingsDialogs->FreePicker();
     return true;
 }
 

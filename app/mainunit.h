@@ -48,6 +48,7 @@ class TMenuBar;
 class TMonitorHost;
 class TOpenFileHistories;
 class TRegIniFile;
+class TSettingsDialogs;
 class TStatusBar;
 enum class AppMessage;
 
@@ -190,6 +191,8 @@ public:
 
     // The folder change monitor with the requests it sends to this window.
     std::unique_ptr<TMonitorHost> MonitorHost;
+    // The settings dialog, the version window and the code template picker.
+    std::unique_ptr<TSettingsDialogs> SettingsDialogs;
 
     // Find and replace, with the quick-find box; the window as they and the
     // action viewer see it.
@@ -230,6 +233,8 @@ private:
     void setActivePage(QWidget* sheet);
     void onPageChanged();
     TDocTab* docOfEditor(const TEditorEx* editor) const;
+    // The name `doc` is to be saved under; empty when the user gave up.
+    QString askSaveName(const TDocTab& doc);
     // Asks `question` about the tab until the document is saved under a
     // name or the user gives up; IdYes when saved, else IdNo or IdCancel.
     int askUntilSavedAs(const QWidget* sheet, AppMessage question);

@@ -17,6 +17,9 @@ constexpr MessageRow kMessages[] = {
     {AppMessage::ReloadQuestion, "確認", "本当に読み直してよいですか？", mb::YesNo | mb::IconQuestion},
     {AppMessage::ChangedQuestion, "確認", "%1は変更されています。保存しますか？", mb::YesNoCancel | mb::IconQuestion},
     {AppMessage::SaveQuestion, "確認", "%1を保存しますか？", mb::YesNoCancel | mb::IconQuestion},
+    {AppMessage::NothingOpensIt, "", "開くことのできるプログラムがありません", mb::Ok | mb::IconHand},
+    {AppMessage::ReplaceQuestion, "確認", "%1 は既に存在します。\n置き換えますか？", mb::YesNo | mb::IconQuestion | mb::DefButton2},
+    {AppMessage::OpenInAnotherTab, "名前をつけて保存", "%1 は他のタブで開かれています。\n別の名前を指定してください。", mb::Ok | mb::IconExclamation},
 };
 // clang-format on
 

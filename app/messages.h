@@ -11,6 +11,9 @@ enum class AppMessage {
     ReloadQuestion,   // before a document is read again from its file
     ChangedQuestion,  // closing a modified document or the window
     SaveQuestion,     // Save All reaching an untitled document
+    NothingOpensIt,   // the reason when no program takes a file to show or run
+    ReplaceQuestion,  // Save As chose a file that exists
+    OpenInAnotherTab, // Save As chose the file of another tab
 };
 
 QString AppMessageText(AppMessage message, const QString& subject = {});

@@ -68,7 +68,12 @@ void TMonitorHost::handoverRequest() {
         // A file that cannot be read is reported as any failed open is; the
         // reset still follows, or the same name would come back at every
         // change of the folder.
-        if (seen->fileName != kHandoverNothing) runGuarded([&] { window_.OpenDocument(seen->fileName, true); });
+        if (!seen->fileName.isEmpty() && seen->fileName != kHandoverNothing) {
+            runGuarded([&] {
+                requireExistingFile(seen->fileName);
+                window_.OpenDocument(seen->fileName, true);
+            });
+        }
         try {
             if (ResetHandoverFile(appFolder_, *seen)) return;
         } catch (const FileError& error) {

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QLayout>
 #include <QSplitter>
+#include <Qsci/qsciscintilla.h>
 
 void TMF::DivideEditorExecute() {
     if (!CurDocTab) return;
@@ -35,6 +36,7 @@ void TMF::splitView(TDocTab& doc) {
     connectViewEvents(lower);  // no caret moves: the status bar follows the main view
     EditProp.AssignTo(*lower);
     lower->ShareText(upper);
+    lower->Scintilla()->setAccessibleName(upper->Scintilla()->accessibleName());
     splitter->addWidget(lower);
 
     // Lay the views out now: the lower view's scroll position depends on

@@ -1,24 +1,33 @@
 #include "app/statusbar.h"
 
+#include <QLabel>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOption>
-#include <qdrawutil.h>
 
 namespace {
 constexpr int kDesignHeight = 19;
 constexpr int kTextMargin = 3;
+constexpr int kFrameWidth = 1;
+constexpr int kPanelGap = 2;  // between one panel's frame and the next
 }  // namespace
 
 TStatusBar::TStatusBar(QWidget* parent) : QStatusBar(parent) {
     setFixedHeight(qMax(kDesignHeight, fontMetrics().height() + 4));
-    // Panel 0 repaints whenever the hint changes.
-    connect(this, &QStatusBar::messageChanged, this, [this] { update(); });
+    connect(this, &QStatusBar::messageChanged, this, [this](const QString& hint) {
+        if (!panels_.empty()) panels_.front().label->setText(hint);
+    });
 }
 
 void TStatusBar::AddPanel(int width, Qt::Alignment alignment) {
-    panels_.push_back({width, alignment, {}});
-    update();
+    auto* label = new QLabel(this);
+    label->setObjectName(QString("StBPanel%1").arg(PanelCount()));
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setLineWidth(kFrameWidth);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setIndent(kTextMargin);
+    label->setTextFormat(Qt::PlainText);
+    label->show();
+    panels_.push_back({width, label});
+    placePanels();
 }
 
 int TStatusBar::PanelWidth(int index) const {
@@ -28,12 +37,12 @@ int TStatusBar::PanelWidth(int index) const {
 void TStatusBar::SetPanelWidth(int index, int width) {
     if (index < 0 || index >= PanelCount()) return;
     panels_[index].width = width;
-    update();
+    placePanels();
 }
 
 QString TStatusBar::PanelText(int index) const {
     if (index == 0) return currentMessage();
-    return index > 0 && index < PanelCount() ? panels_[index].text : QString();
+    return index > 0 && index < PanelCount() ? panels_[index].label->text() : QString();
 }
 
 void TStatusBar::SetPanelText(int index, const QString& text) {
@@ -41,9 +50,7 @@ void TStatusBar::SetPanelText(int index, const QString& text) {
         showMessage(text);
         return;
     }
-    if (index < 0 || index >= PanelCount()) return;
-    panels_[index].text = text;
-    update();
+    if (index > 0 && index < PanelCount()) panels_[index].label->setText(text);
 }
 
 QRect TStatusBar::PanelRect(int index) const {
@@ -52,21 +59,22 @@ QRect TStatusBar::PanelRect(int index) const {
     return QRect(left, 0, PanelWidth(index), height());
 }
 
+int TStatusBar::FittingWidth(const QString& text) const {
+    return fontMetrics().horizontalAdvance(text) + 2 * (kTextMargin + kFrameWidth) + kPanelGap + 1;
+}
+
+void TStatusBar::placePanels() {
+    for (int i = 0; i < PanelCount(); ++i) panels_[i].label->setGeometry(PanelRect(i).adjusted(0, 1, -kPanelGap, -1));
+}
+
+// The panels draw themselves; the bar's own message is shown by panel 0.
 void TStatusBar::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), palette().window());
-    for (int i = 0; i < PanelCount(); ++i) {
-        const QRect r = PanelRect(i).adjusted(0, 1, -2, -1);
-        if (r.width() <= 0) continue;
-        qDrawShadePanel(&p, r, palette(), true, 1);
-        const QRect textArea = r.adjusted(kTextMargin, 0, -kTextMargin, 0);
-        const QString text = fontMetrics().elidedText(PanelText(i), Qt::ElideRight, textArea.width());
-        p.setPen(palette().color(QPalette::WindowText));
-        p.drawText(textArea, int(panels_[i].alignment | Qt::AlignVCenter), text);
-    }
 }
 
 void TStatusBar::resizeEvent(QResizeEvent* event) {
     QStatusBar::resizeEvent(event);
+    placePanels();
     emit resized();
 }

@@ -5,64 +5,20 @@
 #include "components/editordocstate.h"
 #include "components/editorlexer.h"
 #include "components/editorruler.h"
+#include "components/editortextio.h"
 #include "components/editorview.h"
+#include "components/showndocument.h"
 #include "components/sjiscolumns.h"
+#include "components/sjistextdecoder.h"
 #include "components/textsearcher.h"
 #include "platform/cp932.h"
 #include "platform/filebytes.h"
 
 #include <QVBoxLayout>
 
-#include <cstring>
-
 using B = QsciScintillaBase;
 
 namespace {
-
-// Byte length of each CR LF terminated line; false when the text holds a
-// lone CR or LF.
-bool crLfLines(QByteArrayView text, std::vector<qsizetype>& lengths) {
-    lengths.clear();
-    const char* const data = text.data();
-    const qsizetype n = text.size();
-    qsizetype lineStart = 0;
-    qsizetype lineFeeds = 0;
-    while (lineStart < n) {
-        const void* hit = std::memchr(data + lineStart, '\n', std::size_t(n - lineStart));
-        if (hit == nullptr) break;
-        const qsizetype lf = static_cast<const char*>(hit) - data;
-        if (lf == 0 || data[lf - 1] != '\r') return false;
-        lengths.push_back(lf + 1 - lineStart);
-        lineStart = lf + 1;
-        ++lineFeeds;
-    }
-    lengths.push_back(n - lineStart);
-    qsizetype carriageReturns = 0;
-    for (qsizetype at = 0; at < n; ++at) {
-        const void* hit = std::memchr(data + at, '\r', std::size_t(n - at));
-        if (hit == nullptr) break;
-        at = static_cast<const char*>(hit) - data;
-        ++carriageReturns;
-    }
-    return carriageReturns == lineFeeds;
-}
-
-QByteArray withCrLf(QByteArrayView text) {
-    QByteArray out;
-    out.reserve(text.size() + text.size() / 16);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r') {
-            out += "\r\n";
-            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else if (c == '\n') {
-            out += "\r\n";
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
 
 bool isContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
@@ -75,8 +31,10 @@ constexpr int kUnderlineMarker = 20;
 TEditorEx::TEditorEx(QWidget* parent) : QWidget(parent), doc_(std::make_shared<TEditorDocState>()) {
     const qsizetype emptyLine[] = {0};
     doc_->index.reset(emptyLine);
+    doc_->views.push_back(this);
 
     view_ = new TEditorView(*this);
+    shown_ = std::make_unique<ShownDocument>(*view_);
     ruler_ = new TEditorRulerBar(*view_, this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -93,11 +51,10 @@ TEditorEx::TEditorEx(QWidget* parent) : QWidget(parent), doc_(std::make_shared<T
     lexer_ = new TEditorLexer(this);
     view_->setLexer(lexer_);
 
-    // Bookmarks 0..9 are drawn with their digit in the symbol margin.
-    for (int n = 0; n < 10; ++n) sci(B::SCI_MARKERDEFINE, n, B::SC_MARK_CHARACTER + '0' + n);
+    // Bookmarks 0..9 are drawn with their digit in the symbol margin, their
+    // pictures made when the font is known (ApplyProp).
     sci(B::SCI_SETMARGINTYPEN, 1, B::SC_MARGIN_SYMBOL);
     sci(B::SCI_SETMARGINMASKN, 1, 0xFFFF);
-    sci(B::SCI_SETMARGINWIDTHN, 1, 14);
     sci(B::SCI_MARKERDEFINE, kUnderlineMarker, B::SC_MARK_UNDERLINE);
 
     connect(view_, &B::SCN_MODIFIED, this,
@@ -115,8 +72,11 @@ TEditorEx::TEditorEx(QWidget* parent) : QWidget(parent), doc_(std::make_shared<T
 }
 
 TEditorEx::~TEditorEx() {
-    // The view goes first, while everything its signals reach still exists.
+    std::erase(doc_->views, this);
+    // The view goes first, while everything its signals reach still exists,
+    // and shows its own document again before it goes.
     disconnect(view_, nullptr, this, nullptr);
+    shown_.reset();
     delete ruler_;
     delete view_;
 }
@@ -198,54 +158,45 @@ qsizetype TEditorEx::posOfOffset(qsizetype offset, Snap snap) const {
     return start + at;
 }
 
-QByteArray TEditorEx::utf8Of(QByteArrayView sjis) const {
-    std::vector<qsizetype> unused;
-    if (crLfLines(sjis, unused)) return cp932::decode(sjis).toUtf8();
-    return cp932::decode(withCrLf(sjis)).toUtf8();
-}
+QByteArray TEditorEx::utf8Of(QByteArrayView sjis) const { return SjisTextDecoder::toUtf8(sjis); }
 
-QByteArray TEditorEx::sjisOf(qsizetype start, qsizetype end) const {
-    return cp932::encode(QString::fromUtf8(range(start, end)));
-}
+QByteArray TEditorEx::sjisOf(qsizetype start, qsizetype end) const { return cp932::encodeUtf8(range(start, end)); }
 
 qsizetype TEditorEx::TextLength() const { return doc_->index.totalLength(); }
 
 // ---- text ------------------------------------------------------------------------
 
-void TEditorEx::loadText(QByteArrayView sjis) {
-    std::vector<qsizetype> lengths;
-    QByteArray normalised;
-    if (!crLfLines(sjis, lengths)) {
-        normalised = withCrLf(sjis);
-        sjis = normalised;
-        crLfLines(sjis, lengths);
-    }
-    const QByteArray utf8 = cp932::decode(sjis).toUtf8();
-
+// The file's text replaces the document of every view of this text. Until
+// the new document is shown, nothing has changed: a load that fails leaves
+// the old text, its undo history and its bookmarks.
+void TEditorEx::loadFile(const QString& path) {
+    editortextio::LoadedText loaded = editortextio::load(*view_, path);
     TEditorDocState& doc = *doc_;
-    doc.loading = true;
-    sci(B::SCI_SETUNDOCOLLECTION, 0);
-    sci(B::SCI_CLEARALL);
-    sci(B::SCI_MARKERDELETEALL, static_cast<unsigned long>(-1));
-    sciPtr(B::SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()), utf8.constData());
-    sci(B::SCI_EMPTYUNDOBUFFER);
+    doc.index = std::move(loaded.index());
+    shown_->showNew(loaded.document());
+    for (TEditorEx* other : doc.views) other->shown_->show(loaded.document());
     sci(B::SCI_SETUNDOCOLLECTION, 1);
+    sci(B::SCI_EMPTYUNDOBUFFER);
     sci(B::SCI_SETSAVEPOINT);
-    doc.loading = false;
-
-    doc.index.reset(lengths);
     doc.utf8Length = docLength();
     ++doc.version;
     doc.modified = false;
-    hitsValid_ = false;
-    sci(B::SCI_GOTOPOS, 0);
-    refreshMarginWidth();
+    for (TEditorEx* view : doc.views) view->documentShown();
     emit changed();
 }
 
-void TEditorLines::LoadFromFile(const QString& path) { editor_.loadText(filebytes::read(path)); }
+void TEditorEx::documentShown() {
+    hitsValid_ = false;
+    underlineRow_ = -1;  // the marker went with the old document
+    sci(B::SCI_GOTOPOS, 0);
+    refreshMarginWidth();
+}
 
-void TEditorLines::SaveToFile(const QString& path) const { filebytes::save(path, Text()); }
+void TEditorLines::LoadFromFile(const QString& path) { editor_.loadFile(path); }
+
+void TEditorLines::SaveToFile(const QString& path) const {
+    filebytes::save(path, [this](const filebytes::ByteSink& sink) { editortextio::write(*editor_.view_, sink); });
+}
 
 int TEditorLines::Count() const { return int(editor_.sci(B::SCI_GETLINECOUNT)); }
 
@@ -272,7 +223,8 @@ void TEditorEx::replaceRange(qsizetype start, qsizetype end, const QByteArray& u
     sciPtr(B::SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()), utf8.constData());
 }
 
-bool TEditorEx::Modified() const { return doc_->modified; }
+// Undoing or redoing back to the text last saved makes it unmodified again.
+bool TEditorEx::Modified() const { return doc_->modified || sci(B::SCI_GETMODIFY) != 0; }
 
 void TEditorEx::SetModified(bool modified) {
     doc_->modified = modified;
@@ -284,7 +236,6 @@ void TEditorEx::SetModified(bool modified) {
 void TEditorEx::onModified(int position, int type, int /*length*/, int linesAdded) {
     if (!(type & (B::SC_MOD_INSERTTEXT | B::SC_MOD_DELETETEXT))) return;
     TEditorDocState& doc = *doc_;
-    if (doc.loading) return;
     const qsizetype length = docLength();
     if (doc.utf8Length != length) {
         const qsizetype line = sci(B::SCI_LINEFROMPOSITION, position);
@@ -302,7 +253,6 @@ void TEditorEx::onModified(int position, int type, int /*length*/, int linesAdde
         if (touchesPrevious) doc.index.setLength(line - 1, lineSjisLength(line - 1));
         doc.utf8Length = length;
         ++doc.version;
-        doc.modified = true;
     }
     if (linesAdded != 0) refreshMarginWidth();
     emit changed();

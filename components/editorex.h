@@ -40,6 +40,7 @@
 #include <functional>
 #include <memory>
 
+class QFont;
 class QMenu;
 class QsciScintilla;
 class TEditorEx;
@@ -47,6 +48,7 @@ class TEditorView;
 class TEditorLexer;
 class TEditorRulerBar;
 class TextSearcher;
+class ShownDocument;
 struct TEditorDocState;
 
 // The text as a list of lines.
@@ -243,7 +245,9 @@ private:
     QByteArray sjisOf(qsizetype start, qsizetype end) const;
     qsizetype lineSjisLength(qsizetype line) const;
 
-    void loadText(QByteArrayView sjis);
+    void loadFile(const QString& path);
+    // After this view has been given another document to show.
+    void documentShown();
     void replaceRange(qsizetype start, qsizetype end, const QByteArray& utf8);
     void placeCaret(qsizetype line, qsizetype col, Snap snap);
     void selectRange(qsizetype anchor, qsizetype caret);
@@ -261,6 +265,7 @@ private:
     void refreshHits();
     void refreshLineNumbers();
     void refreshMarginWidth();
+    void defineBookmarkMarkers(const QFont& font);
     void refreshCaretUnderline();
     void refreshWrapWidth();
     void bindBoxKeys(bool box);
@@ -271,6 +276,7 @@ private:
     Qt::CursorShape cursorAt(QPoint viewportPos) const;
 
     TEditorView* view_;
+    std::unique_ptr<ShownDocument> shown_;
     TEditorLexer* lexer_;
     TEditorRulerBar* ruler_;
     std::shared_ptr<TEditorDocState> doc_;

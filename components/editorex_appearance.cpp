@@ -1,4 +1,5 @@
 // TEditorEx: applying the property set, line numbers, marks and the ruler.
+#include "components/bookmarkglyph.h"
 #include "components/editordocstate.h"
 #include "components/editorex.h"
 #include "components/editorlexer.h"
@@ -71,10 +72,7 @@ void TEditorEx::ApplyProp(const TEditorExProp& prop) {
     view_->setMarginsFont(font);
     view_->setMarginsForegroundColor(prop.Leftbar.Color);
     view_->setMarginsBackgroundColor(prop.Leftbar.BkColor);
-    for (int n = 0; n < 10; ++n) {
-        view_->SendScintilla(B::SCI_MARKERSETFORE, n, prop.Leftbar.Color);
-        view_->SendScintilla(B::SCI_MARKERSETBACK, n, prop.Leftbar.BkColor);
-    }
+    defineBookmarkMarkers(font);
     marginDigits_ = 0;
     sci(B::SCI_MARGINTEXTCLEARALL);
     refreshMarginWidth();
@@ -146,6 +144,17 @@ void TEditorEx::onUpdateUi(int /*updated*/) {
     refreshHits();
     refreshLineNumbers();
     if (ruler_->isVisible()) ruler_->update();
+}
+
+void TEditorEx::defineBookmarkMarkers(const QFont& font) {
+    const QSize size(std::max(14, QFontMetrics(font).horizontalAdvance(u'0') * 2), int(sci(B::SCI_TEXTHEIGHT, 0)));
+    sci(B::SCI_SETMARGINWIDTHN, 1, size.width());
+    // QScintilla takes the picture as a QImage; the size places it in the row.
+    sci(B::SCI_RGBAIMAGESETWIDTH, size.width());
+    sci(B::SCI_RGBAIMAGESETHEIGHT, size.height());
+    for (int n = 0; n < 10; ++n)
+        view_->SendScintilla(B::SCI_MARKERDEFINERGBAIMAGE, n,
+                             bookmarkGlyph(n, size, prop_.Leftbar.Color, prop_.Leftbar.BkColor, font));
 }
 
 void TEditorEx::refreshMarginWidth() {

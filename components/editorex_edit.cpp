@@ -1,8 +1,10 @@
 // TEditorEx: undo, clipboard, indentation, bookmarks, words and tokens.
 #include "components/editordocstate.h"
 #include "components/editorex.h"
+
 #include "components/editorlexer.h"
 #include "components/editorview.h"
+#include "components/showndocument.h"
 #include "components/syntaxscanner.h"
 #include "platform/cp932.h"
 
@@ -201,8 +203,10 @@ QByteArray TEditorEx::TokenStringBracketFromPos(QPoint point) const {
 
 void TEditorEx::ShareText(TEditorEx* main) {
     if (main == nullptr || main == this) return;
-    view_->setDocument(main->view_->document());
+    std::erase(doc_->views, this);
+    shown_->show(main->shown_->get());
     doc_ = main->doc_;
+    doc_->views.push_back(this);
     hitsValid_ = false;
     refreshMarginWidth();
     view_->viewport()->update();

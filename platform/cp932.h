@@ -30,6 +30,44 @@ namespace cp932 {
 QString decode(QByteArrayView bytes);
 QByteArray encode(QStringView text);
 
+// ---- straight between Shift-JIS and UTF-8 ----
+// The same conversions with UTF-8 on the other side, without the UTF-16 step
+// in between: for the editor, whose widget holds UTF-8 and whose files may be
+// hundreds of megabytes.
+
+// decode(bytes).toUtf8(), for text that arrives in pieces cut anywhere: a
+// lead byte that ends one piece pairs with the first byte of the next.
+class Utf8Decoder {
+public:
+    // Room that decode() or finish() may write into for `size` more bytes.
+    static constexpr qsizetype room(qsizetype size) { return 3 * size + 16; }
+
+    // Writes the UTF-8 of `bytes` at `out`, which has room(bytes.size())
+    // bytes; returns the end of what was written.
+    char* decode(QByteArrayView bytes, char* out);
+    // Ends the text: a lead byte still held back stands alone.
+    char* finish(char* out);
+
+private:
+    int heldLead_ = -1;
+};
+
+// decode(bytes).toUtf8().size(), for text that arrives in pieces cut
+// anywhere, without making the UTF-8.
+class Utf8Counter {
+public:
+    void add(QByteArrayView bytes);
+    // The size of the whole text; a lead byte still held back stands alone.
+    qsizetype finish();
+
+private:
+    qsizetype size_ = 0;
+    int heldLead_ = -1;
+};
+
+// encode(QString::fromUtf8(utf8)).
+QByteArray encodeUtf8(QByteArrayView utf8);
+
 // True for the first byte of a double-byte character (0x81-0x9F, 0xE0-0xFC).
 bool isLeadByte(unsigned char byte);
 

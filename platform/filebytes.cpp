@@ -4,7 +4,9 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
+#include <limits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -31,6 +33,12 @@ public:
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return fd_; }
+    // Hands the descriptor over, no longer closing it.
+    int release() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
     // Closes now, reporting the error a delayed write may surface only here.
     int close() {
         const int result = ::close(fd_);
@@ -106,39 +114,97 @@ void syncFolder(const QByteArray& folder) {
     ::close(fd);
 }
 
-// Writes, flushes and closes the temporary file; 0 or the errno value.
-int fillTemporary(Descriptor& file, QByteArrayView bytes, const struct stat* old) {
-    if (old) keepAttributes(file.get(), *old);
-    if (const int error = writeAll(file.get(), bytes.data(), bytes.size())) return error;
+// A write to the temporary file failed with this errno value.
+struct WriteFailed {
+    int error;
+};
+
+// Flushes and closes the temporary file; 0 or the errno value.
+int finishTemporary(Descriptor& file) {
     if (::fsync(file.get()) != 0) return errno;
     if (file.close() != 0) return errno;
     return 0;
 }
 
+// Fills the temporary file from `produce`; 0 or the errno value of a failed
+// write. Other exceptions go on to the caller.
+int fillTemporary(Descriptor& file, const std::function<void(const ByteSink&)>& produce) {
+    try {
+        produce([&file](QByteArrayView piece) {
+            if (const int error = writeAll(file.get(), piece.data(), piece.size())) throw WriteFailed{error};
+        });
+    } catch (const WriteFailed& failed) {
+        return failed.error;
+    }
+    return finishTemporary(file);
+}
+
+// A descriptor for reading the file, which must not be a folder; `info`
+// receives its status.
+int openForReading(const QString& path, struct stat& info) {
+    Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0) failRead(path, errno);
+    if (::fstat(file.get(), &info) != 0) failRead(path, errno);
+    if (S_ISDIR(info.st_mode)) failRead(path, EISDIR);
+    return file.release();
+}
+
+// Reads into `buffer`, retrying when interrupted; the count, 0 at the end.
+qsizetype readSome(int fd, const QString& path, char* buffer, qsizetype size) {
+    for (;;) {
+        const ssize_t count = ::read(fd, buffer, std::size_t(size));
+        if (count >= 0) return count;
+        if (errno != EINTR) failRead(path, errno);
+    }
+}
+
 }  // namespace
 
 QByteArray read(const QString& path) {
-    Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
-    if (file.get() < 0) failRead(path, errno);
     struct stat info {};
-    if (::fstat(file.get(), &info) != 0) failRead(path, errno);
-    if (S_ISDIR(info.st_mode)) failRead(path, EISDIR);
-    QByteArray bytes;
-    bytes.reserve(qsizetype(info.st_size));
-    char buffer[65536];
+    Descriptor file(openForReading(path, info));
+    // Straight into the result, in one piece when the file keeps its size;
+    // a file that grows meanwhile (or reports no size) is read to its end.
+    QByteArray bytes(qsizetype(info.st_size) + 1, Qt::Uninitialized);
+    qsizetype size = 0;
     for (;;) {
-        const ssize_t count = ::read(file.get(), buffer, sizeof buffer);
+        if (size == bytes.size()) bytes.resize(size + std::max<qsizetype>(size / 2, 65536));
+        const qsizetype count = readSome(file.get(), path, bytes.data() + size, bytes.size() - size);
         if (count == 0) break;
-        if (count < 0) {
-            if (errno == EINTR) continue;
-            failRead(path, errno);
-        }
-        bytes.append(buffer, count);
+        size += count;
     }
+    bytes.truncate(size);
     return bytes;
 }
 
+void readPieces(const QString& path, qsizetype pieceBytes, const std::function<void(QByteArrayView)>& piece,
+                ByteRange range) {
+    struct stat info {};
+    Descriptor file(openForReading(path, info));
+    if (range.from > 0 && ::lseek(file.get(), off_t(range.from), SEEK_SET) < 0) failRead(path, errno);
+    qsizetype left = range.to < 0 ? std::numeric_limits<qsizetype>::max() : std::max<qsizetype>(range.to - range.from, 0);
+    QByteArray buffer(std::max<qsizetype>(std::min(pieceBytes, left), 1), Qt::Uninitialized);
+    while (left > 0) {
+        // A piece is filled whole where the file allows, so pieces are cut
+        // where the caller expects them to be.
+        const qsizetype wanted = std::min(buffer.size(), left);
+        qsizetype size = 0;
+        while (size < wanted) {
+            const qsizetype count = readSome(file.get(), path, buffer.data() + size, wanted - size);
+            if (count == 0) break;
+            size += count;
+        }
+        if (size > 0) piece(QByteArrayView(buffer.constData(), size));
+        if (size < wanted) return;
+        left -= size;
+    }
+}
+
 void save(const QString& path, QByteArrayView bytes) {
+    save(path, [bytes](const ByteSink& write) { write(bytes); });
+}
+
+void save(const QString& path, const std::function<void(const ByteSink&)>& produce) {
     const QByteArray target = QFile::encodeName(saveTarget(path));
     struct stat old {};
     const bool exists = ::stat(target.constData(), &old) == 0;
@@ -148,7 +214,14 @@ void save(const QString& path, QByteArrayView bytes) {
     QByteArray temporary;
     Descriptor file(createTemporary(target, temporary));
     if (file.get() < 0) failSave(path, errno);
-    int error = fillTemporary(file, bytes, exists ? &old : nullptr);
+    if (exists) keepAttributes(file.get(), old);
+    int error = 0;
+    try {
+        error = fillTemporary(file, produce);
+    } catch (...) {
+        ::unlink(temporary.constData());
+        throw;
+    }
     if (error == 0 && ::rename(temporary.constData(), target.constData()) != 0) error = errno;
     if (error != 0) {
         ::unlink(temporary.constData());

@@ -103,3 +103,17 @@ QStringList qtNameFilters(const QString& filter)
     }
     return filters;
 }
+
+QString defaultSuffixOf(const QString& nameFilter)
+{
+    const qsizetype open = nameFilter.lastIndexOf(QLatin1Char('('));
+    const qsizetype close = nameFilter.lastIndexOf(QLatin1Char(')'));
+    if (open < 0 || close < open)
+        return {};
+    const QString firstMask = nameFilter.mid(open + 1, close - open - 1).section(QLatin1Char(' '), 0, 0);
+    if (!firstMask.startsWith(QLatin1String("*.")))
+        return {};
+    const QString suffix = firstMask.mid(2);
+    const bool wild = suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char('?'));
+    return wild ? QString() : suffix;
+}

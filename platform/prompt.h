@@ -148,3 +148,8 @@ bool runGuarded(const std::function<void()>& action);
 // "Lumira(*.lum) (*.lum)", "全て(*.*) (*)". "*.*" becomes "*" (every file, as
 // on Windows); a text without masks after it is dropped.
 QStringList qtNameFilters(const QString& filter);
+
+// The extension a save dialog gives a name typed without one while the Qt
+// name filter `nameFilter` is chosen: that of its first mask ("lum" for
+// "Lumira(*.lum;*.Lumira) (*.lum *.Lumira)"); empty for "*" and wildcards.
+QString defaultSuffixOf(const QString& nameFilter);

@@ -2,6 +2,9 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -72,6 +75,8 @@ QMessageBox::ButtonRole roleOf(int result)
     }
 }
 
+constexpr QSize kFileDialogSize(760, 460);
+
 void prepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -90,6 +95,34 @@ void prepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request)
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     dialog.setDefaultSuffix(request.defaultExtension);
+    // Wide enough that the size and date columns read in full, and those
+    // columns as wide as what they show once the folder is read.
+    dialog.resize(dialog.sizeHint().expandedTo(kFileDialogSize));
+    auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    auto* model = details ? qobject_cast<QFileSystemModel*>(details->model()) : nullptr;
+    if (model) {
+        QObject::connect(model, &QFileSystemModel::directoryLoaded, details, [details] {
+            for (int column = 1; column < details->header()->count(); ++column)
+                details->resizeColumnToContents(column);
+        });
+    }
+}
+
+// A name typed without an extension takes that of the filter chosen.
+void followChosenFilter(QFileDialog& dialog)
+{
+    // The filter comes as shown, its masks cut off: find it whole.
+    const auto follow = [&dialog](const QString& shown) {
+        for (const QString& filter : dialog.nameFilters()) {
+            if (filter == shown || filter.startsWith(shown + QLatin1String(" ("))) {
+                dialog.setDefaultSuffix(defaultSuffixOf(filter));
+                return;
+            }
+        }
+    };
+    if (!dialog.nameFilters().isEmpty())
+        follow(dialog.selectedNameFilter());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
 }
 
 }  // namespace
@@ -137,6 +170,7 @@ QString QtPrompts::chooseSaveFile(const FileDialogRequest& request)
     prepareFileDialog(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    followChosenFilter(dialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};

@@ -10,6 +10,11 @@ namespace {
 
 const QString kHiveOrganisation = QStringLiteral("Telsor");
 
+// The stored store keeps no group without a value, so an emptied section
+// holds this one. Escaped value names never take this form (a "%" in them is
+// always followed by a hexadecimal pair), and it is never listed as a value.
+const QString kEmptySectionMarker = QStringLiteral("%empty");
+
 QStringList keyComponents(const QString& key)
 {
     // QSettings takes "/" as a separator too, so it is one here as well.
@@ -42,6 +47,8 @@ QString findIgnoringCase(const QStringList& names, const QString& wanted,
 {
     QString caseless;
     for (const QString& stored : names) {
+        if (decode && stored == kEmptySectionMarker)
+            continue;
         const QString name = decode ? decode(stored) : stored;
         if (name == wanted)
             return stored;
@@ -227,7 +234,12 @@ int TRegIniFile::ReadInteger(const QString& section, const QString& name, int de
 
 void TRegIniFile::write(const QString& section, const QString& name, const QString& text)
 {
-    settings_->setValue(settingsKey(section, name), text);
+    const QString group = groupOf(section);
+    settings_->setValue(joinGroup(group, storedNameOf(group, name)), text);
+    // A section with a value needs no mark to exist.
+    const QString marker = joinGroup(group, kEmptySectionMarker);
+    if (settings_->contains(marker))
+        settings_->remove(marker);
     changed();
 }
 
@@ -267,7 +279,8 @@ QStringList TRegIniFile::ReadSection(const QString& section) const
 {
     QStringList names;
     for (const QString& stored : childKeysOf(*settings_, groupOf(section)))
-        names << regini::unescapeValueName(stored);
+        if (stored != kEmptySectionMarker)
+            names << regini::unescapeValueName(stored);
     return names;
 }
 
@@ -295,6 +308,17 @@ void TRegIniFile::EraseSection(const QString& section)
     removeGroup(groupOf(section));
 }
 
+void TRegIniFile::ClearSection(const QString& section)
+{
+    if (keyComponents(section).isEmpty())
+        return;
+    const QString group = groupOf(section);
+    for (const QString& stored : childKeysOf(*settings_, group))
+        removeValue(joinGroup(group, stored));
+    settings_->setValue(joinGroup(group, kEmptySectionMarker), QString());
+    changed();
+}
+
 void TRegIniFile::DeleteValue(const QString& section, const QString& name)
 {
     const QString group = groupOf(section);
@@ -302,9 +326,14 @@ void TRegIniFile::DeleteValue(const QString& section, const QString& name)
         findIgnoringCase(childKeysOf(*settings_, group), name, &regini::unescapeValueName);
     if (stored.isNull())
         return;
+    removeValue(joinGroup(group, stored));
+    changed();
+}
+
+void TRegIniFile::removeValue(const QString& key)
+{
     // QSettings removes a key together with a group of the same name; the
     // group is a different entry, so it is put back.
-    const QString key = joinGroup(group, stored);
     settings_->beginGroup(key);
     QList<std::pair<QString, QVariant>> below;
     for (const QString& inner : settings_->allKeys())
@@ -313,7 +342,6 @@ void TRegIniFile::DeleteValue(const QString& section, const QString& name)
     settings_->remove(key);
     for (const auto& [innerKey, value] : below)
         settings_->setValue(innerKey, value);
-    changed();
 }
 
 void TRegIniFile::DeleteKey(const QString& subkey)

@@ -47,6 +47,10 @@ public:
     QStringList ReadSections() const;
 
     void EraseSection(const QString& section);
+    // Deletes every value of `section` and keeps the section itself, empty,
+    // as the registry keeps a subkey whose values are all deleted: it still
+    // exists for SectionExists and ReadSections.
+    void ClearSection(const QString& section);
     void DeleteValue(const QString& section, const QString& name);
     // Deletes `subkey` (relative to this key, may contain backslashes) with
     // every section and value below it.
@@ -71,6 +75,8 @@ private:
     QString settingsKey(const QString& section, const QString& name) const;
     void write(const QString& section, const QString& name, const QString& text);
     void removeGroup(const QString& group);
+    // Removes the value stored as `key`, leaving a section of that name alone.
+    void removeValue(const QString& key);
     void changed();
 
     std::unique_ptr<QSettings> settings_;

@@ -42,14 +42,14 @@ const Value& storedValueOf(Target target) {
     return std::get<Value>(row->value);
 }
 
+}  // namespace
+
 // The stored folder may have been written on Windows ("\" separators, letter
 // case that need not match the disk).
-QString storedCurrentFolder(const QString& stored, const QString& appFolder) {
+QString CurrentFolderOfStored(const QString& stored, const QString& appFolder) {
     if (stored.isEmpty()) return appFolder;
     return currentFolderOf(paths::resolvePath(stored));
 }
-
-}  // namespace
 
 const std::vector<StartupSetting>& StartupSettings() {
     static const std::vector<StartupSetting> table{
@@ -71,7 +71,7 @@ const std::vector<StartupSetting>& StartupSettings() {
 
 void ReadStartupSettings(const TRegIniFile& reg, TSettings& settings, qint32& wheelLineCount) {
     for (const StartupSetting& entry : StartupSettings()) readOne(reg, entry, settings, wheelLineCount);
-    settings.CurrentFolder = storedCurrentFolder(settings.CurrentFolder, settings.AppFolder);
+    settings.CurrentFolder = CurrentFolderOfStored(settings.CurrentFolder, settings.AppFolder);
     settings.FindHistory = ReadHistory(reg, stored::kFindSection);
     settings.ReplaceHistory = ReadHistory(reg, stored::kReplaceSection);
 }

@@ -39,6 +39,10 @@ const std::vector<StartupSetting>& StartupSettings();
 // as none stored.
 void ReadStartupSettings(const TRegIniFile& reg, TSettings& settings, qint32& wheelLineCount);
 
+// The current folder that the stored "Path" text stands for: the program
+// folder when it is empty, else the resolved path ending in "/".
+QString CurrentFolderOfStored(const QString& stored, const QString& appFolder);
+
 // Writes the value that `field` of `settings` is read from.
 void WriteStartupSetting(TRegIniFile& reg, const TSettings& settings, QString TSettings::*field);
 void WriteStartupSetting(TRegIniFile& reg, const TSettings& settings, bool TSettings::*field);

@@ -1,7 +1,9 @@
 // The editor on the 50 MB corpus file (python3 shared/tools/gen_corpus.py
-// corpus): loading against the codec plus a plain setText, offset calls near
-// the end of a document of over a million lines, and FindNext across the
-// whole text. The file is taken from $QUODEX_CORPUS or <source>/corpus/big.lum.
+// corpus): loading against the codec plus a plain setText, saving, offset
+// calls near the end of a document of over a million lines, and FindNext
+// across the whole text. The file is taken from $QUODEX_CORPUS or
+// <source>/corpus/big.lum; the saved copy goes to $QUODEX_SAVE_TO (default:
+// beside it, "saved.lum").
 #include "bench/qtbenchmain.h"
 #include "components/editorex.h"
 #include "platform/cp932.h"
@@ -10,6 +12,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QApplication>
+#include <QFile>
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -27,20 +30,36 @@ const QByteArray& corpusBytes() {
     return bytes;
 }
 
-// One editor holding the corpus, shared by the benchmarks that only read it.
+// One editor holding the corpus, shared by the benchmarks that only read it;
+// it goes before the application object does, as every widget must.
+std::unique_ptr<TEditorEx> sharedEditor;
+
 TEditorEx& loadedEditor() {
-    static std::unique_ptr<TEditorEx> editor = [] {
-        auto e = std::make_unique<TEditorEx>();
-        e->Lines().LoadFromFile(corpusPath());
-        return e;
-    }();
-    return *editor;
+    if (!sharedEditor) {
+        sharedEditor = std::make_unique<TEditorEx>();
+        sharedEditor->Lines().LoadFromFile(corpusPath());
+    }
+    return *sharedEditor;
 }
 
 void BM_LoadIntoEditor(benchmark::State& state) {
     TEditorEx editor;
     for (auto _ : state) editor.Lines().LoadFromFile(corpusPath());
     state.SetBytesProcessed(state.iterations() * corpusBytes().size());
+}
+
+QString savePath() {
+    const QByteArray env = qgetenv("QUODEX_SAVE_TO");
+    return env.isEmpty() ? corpusPath() + ".saved" : QString::fromLocal8Bit(env);
+}
+
+// Saving the whole text: encoding, writing and flushing to the disk.
+void BM_SaveFromEditor(benchmark::State& state) {
+    TEditorEx& e = loadedEditor();
+    for (auto _ : state) e.Lines().SaveToFile(savePath());
+    state.SetBytesProcessed(state.iterations() * e.TextLength());
+    state.counters["same_bytes"] = filebytes::read(savePath()) == corpusBytes() ? 1 : 0;
+    QFile::remove(savePath());
 }
 
 void BM_CodecDecodeOnly(benchmark::State& state) {
@@ -136,6 +155,7 @@ void BM_ColourWholeText(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_LoadIntoEditor)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+BENCHMARK(BM_SaveFromEditor)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 BENCHMARK(BM_CodecDecodeOnly)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 BENCHMARK(BM_PlainSetTextOnly)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 BENCHMARK(BM_CodecPlusPlainSetText)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
@@ -146,4 +166,6 @@ BENCHMARK(BM_FindNextAcrossTheText)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecon
 BENCHMARK(BM_FindNextIgnoringCase)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ColourWholeText)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
 
-int main(int argc, char** argv) { return runQtBenchmarks(argc, argv); }
+int main(int argc, char** argv) {
+    return runQtBenchmarks(argc, argv, [] { sharedEditor.reset(); });
+}

@@ -1,53 +1,32 @@
 #pragma once
 // TPoorPascal runs macros: small Pascal-like programs read straight from
 // their text, whose callable names are all prototypes. Built-in prototypes are
-// carried out here; the others go to the owner through the events below, as
+// carried out here; the others go to the owner through the events, as
 // do reads and writes of object variables.
 //
-// Events are plain std::function members, named and shaped like the published
-// events: the routine name (upper case), its Index and the argument list by
-// position; a handler sets Err_CD to 0 when it has done the work (it starts
-// as -1, so a name the handler does not know ends the run through ErrorProc).
+// The events are those of ppa_events.h, inherited as public members.
 //
 // Errors are raised as EPPAError with a Shift-JIS message; nothing inside
 // catches them. Strings are Shift-JIS byte strings throughout.
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "macro/engine/ppa_diagnostics.h"
 #include "macro/engine/ppa_entries.h"
 #include "macro/engine/ppa_environment.h"
+#include "macro/engine/ppa_events.h"
 #include "macro/engine/ppa_error.h"
 #include "macro/engine/ppa_runtime.h"
 
 namespace ppa {
 
 class Cursor;
+class Program;
+struct Span;
 
-using TProcParam = std::function<void(const std::string& ProcName, std::int32_t Index,
-                                      const TPPAArguments& Argument, std::int32_t& Err_CD)>;
-using TIntFuncParam =
-    std::function<void(const std::string& FuncName, std::int32_t Index, const TPPAArguments& Argument,
-                       std::int32_t& Err_CD, std::int64_t& ResultValue)>;
-using TRealFuncParam =
-    std::function<void(const std::string& FuncName, std::int32_t Index, const TPPAArguments& Argument,
-                       std::int32_t& Err_CD, double& ResultValue)>;
-using TStrFuncParam =
-    std::function<void(const std::string& FuncName, std::int32_t Index, const TPPAArguments& Argument,
-                       std::int32_t& Err_CD, std::string& ResultValue)>;
-// Err_Message arrives preset to a default text naming the routine or object.
-using TErrorProc = std::function<void(std::int32_t Error_CD, std::string& Err_Message)>;
-// GS_Mode 0: the host supplies Value; 1: the host receives the new Value.
-using TIntObjParam = std::function<void(const std::string& ObjName, std::int32_t Index, std::uint8_t GS_Mode,
-                                        std::int32_t& Err_CD, std::int64_t& Value)>;
-using TRealObjParam = std::function<void(const std::string& ObjName, std::int32_t Index, std::uint8_t GS_Mode,
-                                         std::int32_t& Err_CD, double& Value)>;
-using TStrObjParam = std::function<void(const std::string& ObjName, std::int32_t Index, std::uint8_t GS_Mode,
-                                        std::int32_t& Err_CD, std::string& Value)>;
-
-class TPoorPascal {
+class TPoorPascal : public TPPAEvents {
 public:
     TPoorPascal();
     ~TPoorPascal();
@@ -65,6 +44,11 @@ public:
 
     // Runs Source. Raises EPPAError; a second Execute while one runs is refused.
     void Execute();
+    // Reads Source as Execute would and compiles every statement, running
+    // none: for each statement the first error its run would raise on
+    // reaching it, and warnings where text is left unread. An error in the
+    // VAR section or a host prototype ends the check, as it ends a run.
+    std::vector<TPPADiagnostic> Check();
     // While a program runs: sets the stop flag and raises "実行を中断しました"
     // in the caller's context. Otherwise does nothing.
     void Terminate();
@@ -91,17 +75,13 @@ public:
     const Limits& GetLimits() const;
     void SetLimits(const Limits& limits);
 
-    TProcParam ProcParam;
-    TIntFuncParam IntFuncParam;
-    TRealFuncParam RealFuncParam;
-    TStrFuncParam StrFuncParam;
-    TErrorProc ErrorProc;
-    TIntObjParam IntObjParam;
-    TRealObjParam RealObjParam;
-    TStrObjParam StrObjParam;
-
 private:
     void run();
+    // What a run does before its first statement: clears what the previous
+    // run declared, registers the host prototypes and reads the text.
+    Program prepareRun();
+    // Reads the VAR section and returns the body.
+    Span readHead(const Program& program);
     void readVarSection(Cursor& cursor);
 
     std::vector<std::string> define_;

@@ -5,42 +5,12 @@
 #include <cstring>
 
 #include "macro/engine/ppa_blanks.h"
-#include "macro/engine/poor_pascal.h"
 #include "macro/engine/ppa_numbers.h"
 #include "macro/engine/ppa_runtime.h"
 #include "macro/engine/sjis.h"
 
 namespace ppa {
 namespace {
-
-constexpr const char* kPrototypes[] = {
-    "procedure ProcessMessages;Index $0001;",
-    "procedure Sleep(Milliseconds:Integer);Index $0002;",
-    "function Copy(S:String;Start,Length:Integer):String;Index $1001;",
-    "function Delete(S:String;Index,Count:Integer):String;Index $1002;",
-    "function InputBox(ACaption,APrompt,ADefault:String):String;Index $1003;",
-    "function Insert(Source:String;S:String;Index:Integer):String;Index $1004;",
-    "function IntToStr(Value:Integer):String;Index $1005;",
-    "function LowerCase(S:String):String;Index $1006;",
-    "function Trim(S:String):String;Index $1007;",
-    "function TrimLeft(S:String):String;Index $1008;",
-    "function TrimRight(S:String):String;Index $1009;",
-    "function UpperCase(S:String):String;Index $100A;",
-    "function FloatToStr(Value:Real):String;Index $100B;",
-    "function CompareStr(S1,S2:String):Integer;Index $2001;",
-    "function Exec(Path,CmdLine:String;Wait:Integer):Integer;Index $2002;",
-    "function Length(S:String):Integer;Index $2003;",
-    "function MessageBox(Text,Caption:String;Flags:Integer):Integer;Index $2004;",
-    "function Pos(Substr:String;S:String): Integer;Index $2005;",
-    "function Shell(Path,CmdLine:String):Integer;Index $2006;",
-    "function StrToInt(S: String):Integer;Index $2007;",
-    "function IsDefine(S:String):Integer;Index $2008;",
-    "function Trunc(X:Real):Integer;Index $2009;",
-    "function Round(X:Real):Integer;Index $200A;",
-    "function Frac(X:Real):Real;Index $3001;",
-    "function Int(X:Real):Real;Index $3002;",
-    "function StrToFloat(S:String):Real;Index $3003;",
-};
 
 // ---- procedures ($0xxx)
 
@@ -150,7 +120,7 @@ std::int64_t strToInt(Runtime&, const ArgValue* a) { return readInteger(a[0].s).
 
 std::int64_t isDefine(Runtime& rt, const ArgValue* a) {
     const std::string wanted = sjis::upper(a[0].s);
-    for (const std::string& line : rt.owner.Define())
+    for (const std::string& line : rt.owner.define)
         if (sjis::upper(line) == wanted) return -1;
     return 0;
 }
@@ -164,39 +134,45 @@ double fracFn(Runtime&, const ArgValue* a) { return a[0].r - std::trunc(a[0].r);
 double intFn(Runtime&, const ArgValue* a) { return std::trunc(a[0].r); }
 double strToFloat(Runtime&, const ArgValue* a) { return readReal(a[0].s).value_or(0.0); }
 
-template <typename Fn>
-struct Entry {
-    std::int32_t index;
-    Fn fn;
+// One row per built-in: its Index, its prototype exactly as registered, and
+// the function of its group. The order is the order of registration.
+constexpr BuiltinRow kBuiltins[] = {
+    {0x0001, "procedure ProcessMessages;Index $0001;", processMessages},
+    {0x0002, "procedure Sleep(Milliseconds:Integer);Index $0002;", sleep},
+    {0x1001, "function Copy(S:String;Start,Length:Integer):String;Index $1001;", copy},
+    {0x1002, "function Delete(S:String;Index,Count:Integer):String;Index $1002;", remove},
+    {0x1003, "function InputBox(ACaption,APrompt,ADefault:String):String;Index $1003;", inputBox},
+    {0x1004, "function Insert(Source:String;S:String;Index:Integer):String;Index $1004;", insert},
+    {0x1005, "function IntToStr(Value:Integer):String;Index $1005;", intToStr},
+    {0x1006, "function LowerCase(S:String):String;Index $1006;", lowerCase},
+    {0x1007, "function Trim(S:String):String;Index $1007;", trim},
+    {0x1008, "function TrimLeft(S:String):String;Index $1008;", trimLeftFn},
+    {0x1009, "function TrimRight(S:String):String;Index $1009;", trimRightFn},
+    {0x100A, "function UpperCase(S:String):String;Index $100A;", upperCase},
+    {0x100B, "function FloatToStr(Value:Real):String;Index $100B;", floatToStrFn},
+    {0x2001, "function CompareStr(S1,S2:String):Integer;Index $2001;", compareStr},
+    {0x2002, "function Exec(Path,CmdLine:String;Wait:Integer):Integer;Index $2002;", exec},
+    {0x2003, "function Length(S:String):Integer;Index $2003;", length},
+    {0x2004, "function MessageBox(Text,Caption:String;Flags:Integer):Integer;Index $2004;", messageBox},
+    {0x2005, "function Pos(Substr:String;S:String): Integer;Index $2005;", pos},
+    {0x2006, "function Shell(Path,CmdLine:String):Integer;Index $2006;", shell},
+    {0x2007, "function StrToInt(S: String):Integer;Index $2007;", strToInt},
+    {0x2008, "function IsDefine(S:String):Integer;Index $2008;", isDefine},
+    {0x2009, "function Trunc(X:Real):Integer;Index $2009;", truncFn},
+    {0x200A, "function Round(X:Real):Integer;Index $200A;", roundFn},
+    {0x3001, "function Frac(X:Real):Real;Index $3001;", fracFn},
+    {0x3002, "function Int(X:Real):Real;Index $3002;", intFn},
+    {0x3003, "function StrToFloat(S:String):Real;Index $3003;", strToFloat},
 };
-
-template <typename Fn, std::size_t N>
-Fn find(const Entry<Fn> (&table)[N], std::int32_t index) {
-    for (const auto& e : table)
-        if (e.index == index) return e.fn;
-    return nullptr;
-}
-
-constexpr Entry<BuiltinProcedure> kProcedures[] = {{0x0001, processMessages}, {0x0002, sleep}};
-constexpr Entry<BuiltinStrFunction> kStrFunctions[] = {
-    {0x1001, copy},        {0x1002, remove},    {0x1003, inputBox},     {0x1004, insert},
-    {0x1005, intToStr},    {0x1006, lowerCase}, {0x1007, trim},         {0x1008, trimLeftFn},
-    {0x1009, trimRightFn}, {0x100A, upperCase}, {0x100B, floatToStrFn},
-};
-constexpr Entry<BuiltinIntFunction> kIntFunctions[] = {
-    {0x2001, compareStr}, {0x2002, exec},     {0x2003, length},   {0x2004, messageBox}, {0x2005, pos},
-    {0x2006, shell},      {0x2007, strToInt}, {0x2008, isDefine}, {0x2009, truncFn},    {0x200A, roundFn},
-};
-constexpr Entry<BuiltinRealFunction> kRealFunctions[] = {
-    {0x3001, fracFn}, {0x3002, intFn}, {0x3003, strToFloat}};
 
 }  // namespace
 
-BuiltinProcedure findBuiltinProcedure(std::int32_t index) { return find(kProcedures, index); }
-BuiltinStrFunction findBuiltinStrFunction(std::int32_t index) { return find(kStrFunctions, index); }
-BuiltinIntFunction findBuiltinIntFunction(std::int32_t index) { return find(kIntFunctions, index); }
-BuiltinRealFunction findBuiltinRealFunction(std::int32_t index) { return find(kRealFunctions, index); }
+std::span<const BuiltinRow> builtinTable() { return kBuiltins; }
 
-std::span<const char* const> builtinPrototypes() { return kPrototypes; }
+BuiltinFunction findBuiltin(std::int32_t index) {
+    for (const BuiltinRow& row : kBuiltins)
+        if (row.index == index) return row.function;
+    return BuiltinProcedure{nullptr};
+}
 
 }  // namespace ppa

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <variant>
 
 namespace ppa {
 
@@ -26,13 +27,28 @@ using BuiltinStrFunction = std::string (*)(Runtime&, const ArgValue*);
 using BuiltinIntFunction = std::int64_t (*)(Runtime&, const ArgValue*);
 using BuiltinRealFunction = double (*)(Runtime&, const ArgValue*);
 
-// nullptr when the Index names no built-in of that group.
-BuiltinProcedure findBuiltinProcedure(std::int32_t index);
-BuiltinStrFunction findBuiltinStrFunction(std::int32_t index);
-BuiltinIntFunction findBuiltinIntFunction(std::int32_t index);
-BuiltinRealFunction findBuiltinRealFunction(std::int32_t index);
+using BuiltinFunction =
+    std::variant<BuiltinProcedure, BuiltinStrFunction, BuiltinIntFunction, BuiltinRealFunction>;
 
-// The prototypes the interpreter registers at construction, in order.
-std::span<const char* const> builtinPrototypes();
+struct BuiltinRow {
+    std::int32_t index;
+    const char* prototype;
+    BuiltinFunction function;
+};
+
+// Every built-in, in the order the interpreter registers them.
+std::span<const BuiltinRow> builtinTable();
+
+// The function of the built-in with that Index; a null procedure when there
+// is none.
+BuiltinFunction findBuiltin(std::int32_t index);
+
+// The function if it belongs to the group of `Fn`, else nullptr: a call path
+// carries out only the built-ins of its own group.
+template <typename Fn>
+Fn builtinOfGroup(const BuiltinFunction& function) {
+    const Fn* fn = std::get_if<Fn>(&function);
+    return fn ? *fn : nullptr;
+}
 
 }  // namespace ppa

@@ -73,59 +73,41 @@ TPPAArguments CallSite::hostArguments(const ArgValue* values) const {
 }
 
 void CallSite::afterCall() const {
-    if (closeMissing) raiseError(PPAMessage::SyntaxError, closeToken);
+    if (closeError) closeError->raise();
 }
 
-void CallSite::callProcedure(Runtime& rt) const {
+// Arguments first, then the built-in of this call path's group or the host.
+template <typename Fn, typename Host>
+auto CallSite::invoke(Runtime& rt, Host host) const {
     ArgumentValues values(args.size());
     evaluateArguments(rt, values.data());
     if (routine->BuiltIn) {
-        if (!procedure) unknownBuiltin(*this);
-        procedure(rt, values.data());
-    } else {
-        callHostProcedure(rt, *routine, hostArguments(values.data()));
+        const Fn fn = builtinOfGroup<Fn>(builtin);
+        if (!fn) unknownBuiltin(*this);
+        return fn(rt, values.data());
     }
+    return host(rt, *routine, hostArguments(values.data()));
+}
+
+void CallSite::callProcedure(Runtime& rt) const {
+    invoke<BuiltinProcedure>(rt, callHostProcedure);
     afterCall();
 }
 
 std::int64_t CallSite::callInt(Runtime& rt) const {
-    ArgumentValues values(args.size());
-    evaluateArguments(rt, values.data());
-    std::int64_t result;
-    if (routine->BuiltIn) {
-        if (!intFunction) unknownBuiltin(*this);
-        result = intFunction(rt, values.data());
-    } else {
-        result = callHostIntFunction(rt, *routine, hostArguments(values.data()));
-    }
+    const std::int64_t result = invoke<BuiltinIntFunction>(rt, callHostIntFunction);
     afterCall();
     return result;
 }
 
 double CallSite::callReal(Runtime& rt) const {
-    ArgumentValues values(args.size());
-    evaluateArguments(rt, values.data());
-    double result;
-    if (routine->BuiltIn) {
-        if (!realFunction) unknownBuiltin(*this);
-        result = realFunction(rt, values.data());
-    } else {
-        result = callHostRealFunction(rt, *routine, hostArguments(values.data()));
-    }
+    const double result = invoke<BuiltinRealFunction>(rt, callHostRealFunction);
     afterCall();
     return result;
 }
 
 std::string CallSite::callStr(Runtime& rt) const {
-    ArgumentValues values(args.size());
-    evaluateArguments(rt, values.data());
-    std::string result;
-    if (routine->BuiltIn) {
-        if (!strFunction) unknownBuiltin(*this);
-        result = strFunction(rt, values.data());
-    } else {
-        result = callHostStrFunction(rt, *routine, hostArguments(values.data()));
-    }
+    std::string result = invoke<BuiltinStrFunction>(rt, callHostStrFunction);
     rt.checkLength(result.size());
     afterCall();
     return result;

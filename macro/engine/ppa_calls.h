@@ -3,6 +3,7 @@
 // parameter, each cut out of the text at "," or ")"), and how it is carried
 // out: a built-in found by Index or the host's event.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,15 +29,11 @@ struct CallSite {
     const RoutineEntry* routine = nullptr;
     CallPath path = CallPath::Procedure;
     std::vector<CallArgument> args;
-    // Built-in routines: the implementation, or none for an unknown Index.
-    BuiltinProcedure procedure = nullptr;
-    BuiltinStrFunction strFunction = nullptr;
-    BuiltinIntFunction intFunction = nullptr;
-    BuiltinRealFunction realFunction = nullptr;
+    // Built-in routines: the implementation found by Index.
+    BuiltinFunction builtin = BuiltinProcedure{nullptr};
     std::string tokenAfterArgs;  // named by the unknown-Index error
     // The ")" after the arguments was missing: raised once the call is done.
-    bool closeMissing = false;
-    std::string closeToken;
+    std::optional<DeferredError> closeError;
 
     void callProcedure(Runtime& rt) const;
     std::int64_t callInt(Runtime& rt) const;
@@ -46,6 +43,8 @@ struct CallSite {
     void callDiscarding(Runtime& rt) const;
 
 private:
+    template <typename Fn, typename Host>
+    auto invoke(Runtime& rt, Host host) const;
     void evaluateArguments(Runtime& rt, ArgValue* values) const;
     TPPAArguments hostArguments(const ArgValue* values) const;
     void afterCall() const;

@@ -1,7 +1,9 @@
 #include "macro/engine/ppa_expression_compiler.h"
 
 #include <optional>
+#include <type_traits>
 
+#include "macro/engine/ppa_diagnostics.h"
 #include "macro/engine/ppa_numbers.h"
 
 namespace ppa {
@@ -21,77 +23,74 @@ TypeRule fromValueType(ValueType t) {
     return TypeRule::None;
 }
 
-std::optional<BinaryOp> comparisonOp(Word w) {
-    switch (w) {
-        case Word::Equal:
-            return BinaryOp::Equal;
-        case Word::NotEqual:
-            return BinaryOp::NotEqual;
-        case Word::Less:
-            return BinaryOp::Less;
-        case Word::LessEqual:
-            return BinaryOp::LessEqual;
-        case Word::Greater:
-            return BinaryOp::Greater;
-        case Word::GreaterEqual:
-            return BinaryOp::GreaterEqual;
-        default:
-            return std::nullopt;
+// The binary operators of the three contexts, one row each: the word, the
+// operation, its level and whether the integer and the real context take it.
+// (The string context takes only the comparisons, and "+" for joining.)
+enum class Level : std::uint8_t { Comparison, Additive, Multiplicative };
+
+struct OperatorRow {
+    Word word;
+    BinaryOp op;
+    Level level;
+    bool integer;
+    bool real;
+};
+
+constexpr OperatorRow kOperators[] = {
+    {Word::Equal, BinaryOp::Equal, Level::Comparison, true, true},
+    {Word::NotEqual, BinaryOp::NotEqual, Level::Comparison, true, true},
+    {Word::Less, BinaryOp::Less, Level::Comparison, true, true},
+    {Word::LessEqual, BinaryOp::LessEqual, Level::Comparison, true, true},
+    {Word::Greater, BinaryOp::Greater, Level::Comparison, true, true},
+    {Word::GreaterEqual, BinaryOp::GreaterEqual, Level::Comparison, true, true},
+    {Word::Plus, BinaryOp::Add, Level::Additive, true, true},
+    {Word::Minus, BinaryOp::Subtract, Level::Additive, true, true},
+    {Word::Or, BinaryOp::Or, Level::Additive, true, false},
+    {Word::Xor, BinaryOp::Xor, Level::Additive, true, false},
+    {Word::Star, BinaryOp::Multiply, Level::Multiplicative, true, true},
+    {Word::Slash, BinaryOp::Divide, Level::Multiplicative, false, true},
+    {Word::Div, BinaryOp::Div, Level::Multiplicative, true, false},
+    {Word::Mod, BinaryOp::Mod, Level::Multiplicative, true, false},
+    {Word::And, BinaryOp::And, Level::Multiplicative, true, false},
+    {Word::Shl, BinaryOp::Shl, Level::Multiplicative, true, false},
+    {Word::Shr, BinaryOp::Shr, Level::Multiplicative, true, false},
+};
+
+bool takes(const OperatorRow& row, ValueType context) {
+    switch (context) {
+        case ValueType::Integer:
+            return row.integer;
+        case ValueType::Real:
+            return row.real;
+        case ValueType::String:
+            break;
     }
+    return row.level == Level::Comparison;
 }
 
-std::optional<BinaryOp> intAdditiveOp(Word w) {
-    switch (w) {
-        case Word::Plus:
-            return BinaryOp::Add;
-        case Word::Minus:
-            return BinaryOp::Subtract;
-        case Word::Or:
-            return BinaryOp::Or;
-        case Word::Xor:
-            return BinaryOp::Xor;
-        default:
-            return std::nullopt;
+// The operator a word stands for at that level of that context.
+std::optional<BinaryOp> binaryOperator(Word w, Level level, ValueType context) {
+    for (const OperatorRow& row : kOperators) {
+        if (row.word != w || row.level != level) continue;
+        if (takes(row, context)) return row.op;
+        break;
     }
-}
-
-std::optional<BinaryOp> intMultiplicativeOp(Word w) {
-    switch (w) {
-        case Word::Star:
-            return BinaryOp::Multiply;
-        case Word::Div:
-            return BinaryOp::Div;
-        case Word::Mod:
-            return BinaryOp::Mod;
-        case Word::And:
-            return BinaryOp::And;
-        case Word::Shl:
-            return BinaryOp::Shl;
-        case Word::Shr:
-            return BinaryOp::Shr;
-        default:
-            return std::nullopt;
-    }
-}
-
-std::optional<BinaryOp> realAdditiveOp(Word w) {
-    if (w == Word::Plus) return BinaryOp::Add;
-    if (w == Word::Minus) return BinaryOp::Subtract;
     return std::nullopt;
 }
 
-std::optional<BinaryOp> realMultiplicativeOp(Word w) {
-    if (w == Word::Star) return BinaryOp::Multiply;
-    if (w == Word::Slash) return BinaryOp::Divide;
-    return std::nullopt;
+template <typename Ptr>
+constexpr ValueType contextOf() {
+    if constexpr (std::is_same_v<Ptr, IntExprPtr>) return ValueType::Integer;
+    if constexpr (std::is_same_v<Ptr, RealExprPtr>) return ValueType::Real;
+    return ValueType::String;
 }
 
 // One reading of one text. Once an error node is made, `failed` stops every
 // level: evaluation raises there, so nothing after it would run.
 class Reader {
 public:
-    Reader(const NameTables& tables, const Limits& limits, Cursor cursor, int depth)
-        : tables_(tables), limits_(limits), c_(cursor), depth_(depth) {}
+    Reader(const NameTables& tables, const Limits& limits, Diagnostics* diagnostics, Cursor cursor, int depth)
+        : tables_(tables), limits_(limits), diagnostics_(diagnostics), c_(cursor), depth_(depth) {}
 
     IntExprPtr intWhole();
     RealExprPtr realCompare();
@@ -99,18 +98,19 @@ public:
     std::variant<std::unique_ptr<const CallSite>, DeferredError> call(const RoutineEntry& routine,
                                                                       CallPath path);
     Cursor& cursor() { return c_; }
+    bool failed() const { return failed_; }
 
 private:
     DeferredError fail(PPAMessage id, std::string token) {
         failed_ = true;
-        return {id, std::move(token)};
+        return deferError(diagnostics_, id, std::move(token), c_.line());
     }
     DeferredError failHere(PPAMessage id) { return fail(id, c_.messageText()); }
     TypeRule typeRule() const;
     bool tooDeep() const { return depth_ >= limits_.maxExpressionDepth; }
 
-    template <typename Ptr, typename Next, typename OpOf>
-    Ptr chain(Ptr first, Next next, OpOf opOf, std::vector<Link<Ptr>>& links);
+    template <typename Ptr, typename Next>
+    Ptr chain(Ptr first, Next next, Level level, std::vector<Link<Ptr>>& links);
 
     IntExprPtr intCompare();
     IntExprPtr intAdditive();
@@ -130,6 +130,7 @@ private:
 
     const NameTables& tables_;
     const Limits& limits_;
+    Diagnostics* diagnostics_;
     Cursor c_;
     int depth_;
     bool failed_ = false;
@@ -152,10 +153,10 @@ TypeRule Reader::typeRule() const {
     }
 }
 
-template <typename Ptr, typename Next, typename OpOf>
-Ptr Reader::chain(Ptr first, Next next, OpOf opOf, std::vector<Link<Ptr>>& links) {
+template <typename Ptr, typename Next>
+Ptr Reader::chain(Ptr first, Next next, Level level, std::vector<Link<Ptr>>& links) {
     while (!failed_) {
-        const std::optional<BinaryOp> op = opOf(c_.word());
+        const std::optional<BinaryOp> op = binaryOperator(c_.word(), level, contextOf<Ptr>());
         if (!op) break;
         std::string opText(c_.text());
         c_.next();
@@ -177,7 +178,7 @@ IntExprPtr Reader::intWhole() {
 
 IntExprPtr Reader::intCompare() {
     std::vector<Link<IntExprPtr>> links;
-    IntExprPtr first = chain(intAdditive(), &Reader::intAdditive, comparisonOp, links);
+    IntExprPtr first = chain(intAdditive(), &Reader::intAdditive, Level::Comparison, links);
     return intChain(std::move(first), std::move(links));
 }
 
@@ -192,7 +193,7 @@ IntExprPtr Reader::intAdditive() {
     IntExprPtr first = intTerm();
     if (negate) first = intNegate(std::move(first));
     std::vector<Link<IntExprPtr>> links;
-    first = chain(std::move(first), &Reader::intTerm, intAdditiveOp, links);
+    first = chain(std::move(first), &Reader::intTerm, Level::Additive, links);
     return intChain(std::move(first), std::move(links));
 }
 
@@ -201,7 +202,7 @@ IntExprPtr Reader::intTerm() {
     IntExprPtr first = intFactor();
     if (complement) first = intNot(std::move(first));
     std::vector<Link<IntExprPtr>> links;
-    first = chain(std::move(first), &Reader::intFactor, intMultiplicativeOp, links);
+    first = chain(std::move(first), &Reader::intFactor, Level::Multiplicative, links);
     return intChain(std::move(first), std::move(links));
 }
 
@@ -248,7 +249,7 @@ IntExprPtr Reader::intPrimary() {
 
 RealExprPtr Reader::realCompare() {
     std::vector<Link<RealExprPtr>> links;
-    RealExprPtr first = chain(realAdditive(), &Reader::realAdditive, comparisonOp, links);
+    RealExprPtr first = chain(realAdditive(), &Reader::realAdditive, Level::Comparison, links);
     return realChain(std::move(first), std::move(links));
 }
 
@@ -263,13 +264,13 @@ RealExprPtr Reader::realAdditive() {
     RealExprPtr first = realTerm();
     if (negate) first = realNegate(std::move(first));
     std::vector<Link<RealExprPtr>> links;
-    first = chain(std::move(first), &Reader::realTerm, realAdditiveOp, links);
+    first = chain(std::move(first), &Reader::realTerm, Level::Additive, links);
     return realChain(std::move(first), std::move(links));
 }
 
 RealExprPtr Reader::realTerm() {
     std::vector<Link<RealExprPtr>> links;
-    RealExprPtr first = chain(realFactor(), &Reader::realFactor, realMultiplicativeOp, links);
+    RealExprPtr first = chain(realFactor(), &Reader::realFactor, Level::Multiplicative, links);
     return realChain(std::move(first), std::move(links));
 }
 
@@ -312,7 +313,7 @@ RealExprPtr Reader::realPrimary() {
 
 StrExprPtr Reader::strCompare() {
     std::vector<Link<StrExprPtr>> links;
-    StrExprPtr first = chain(strConcatenation(), &Reader::strConcatenation, comparisonOp, links);
+    StrExprPtr first = chain(strConcatenation(), &Reader::strConcatenation, Level::Comparison, links);
     return strCompareChain(std::move(first), std::move(links));
 }
 
@@ -358,24 +359,6 @@ StrExprPtr Reader::strPrimary() {
     return strError(failHere(PPAMessage::Undefined));
 }
 
-void resolveBuiltin(CallSite& site) {
-    const std::int32_t index = site.routine->Index;
-    switch (site.path) {
-        case CallPath::Procedure:
-            site.procedure = findBuiltinProcedure(index);
-            break;
-        case CallPath::StrFunction:
-            site.strFunction = findBuiltinStrFunction(index);
-            break;
-        case CallPath::IntFunction:
-            site.intFunction = findBuiltinIntFunction(index);
-            break;
-        case CallPath::RealFunction:
-            site.realFunction = findBuiltinRealFunction(index);
-            break;
-    }
-}
-
 std::variant<std::unique_ptr<const CallSite>, DeferredError> Reader::call(const RoutineEntry& routine,
                                                                           CallPath path) {
     auto site = std::make_unique<CallSite>();
@@ -388,7 +371,7 @@ std::variant<std::unique_ptr<const CallSite>, DeferredError> Reader::call(const 
         if (c_.word() != Word::LeftParen) return failHere(PPAMessage::SyntaxError);
         if (tooDeep()) return fail(PPAMessage::NestingTooDeep, name);
         c_.next();
-        ExpressionCompiler compiler(tables_, limits_);
+        ExpressionCompiler compiler(tables_, limits_, diagnostics_);
         for (std::size_t i = 0; i < routine.Params.size(); ++i) {
             const std::uint32_t start = c_.pos();
             int parens = 0;
@@ -405,16 +388,13 @@ std::variant<std::unique_ptr<const CallSite>, DeferredError> Reader::call(const 
             if (i + 1 < routine.Params.size()) c_.next();
         }
     }
-    if (routine.BuiltIn) resolveBuiltin(*site);
+    if (routine.BuiltIn) site->builtin = findBuiltin(routine.Index);
     site->tokenAfterArgs = c_.messageText();
     if (hasParams) {
-        if (c_.word() != Word::RightParen) {
-            site->closeMissing = true;
-            site->closeToken = c_.messageText();
-            failed_ = true;
-        } else {
+        if (c_.word() != Word::RightParen)
+            site->closeError = failHere(PPAMessage::SyntaxError);
+        else
             c_.next();
-        }
     }
     return std::unique_ptr<const CallSite>(std::move(site));
 }
@@ -435,7 +415,7 @@ StrExprPtr ExpressionCompiler::wholeString(const Program& program, Span span) co
 
 ExpressionCompiler::Typed ExpressionCompiler::wholeByType(ValueType type, const Program& program, Span span,
                                                           int depth) const {
-    Reader reader(tables_, limits_, Cursor(program, span), depth);
+    Reader reader(tables_, limits_, diagnostics_, Cursor(program, span), depth);
     Typed out;
     switch (type) {
         case ValueType::Integer:
@@ -448,12 +428,13 @@ ExpressionCompiler::Typed ExpressionCompiler::wholeByType(ValueType type, const 
             out.strExpr = reader.strCompare();
             break;
     }
+    if (diagnostics_ && !reader.failed()) reportUnread(*diagnostics_, program, reader.cursor().rest());
     return out;
 }
 
 std::variant<std::unique_ptr<const CallSite>, DeferredError> ExpressionCompiler::call(
     Cursor& cursor, const RoutineEntry& routine, CallPath path) const {
-    Reader reader(tables_, limits_, cursor, 0);
+    Reader reader(tables_, limits_, diagnostics_, cursor, 0);
     auto result = reader.call(routine, path);
     cursor = reader.cursor();
     return result;

@@ -14,7 +14,9 @@ namespace ppa {
 
 class ExpressionCompiler {
 public:
-    ExpressionCompiler(const NameTables& tables, const Limits& limits) : tables_(tables), limits_(limits) {}
+    // A check passes `diagnostics` to hear of errors and unread text.
+    ExpressionCompiler(const NameTables& tables, const Limits& limits, Diagnostics* diagnostics = nullptr)
+        : tables_(tables), limits_(limits), diagnostics_(diagnostics) {}
 
     // The integer evaluation of a whole text: its context chosen by the type
     // rule (conditions, bounds, labels, integer assignments and parameters).
@@ -39,6 +41,7 @@ public:
 private:
     const NameTables& tables_;
     const Limits& limits_;
+    Diagnostics* diagnostics_;
 };
 
 }  // namespace ppa

@@ -33,13 +33,6 @@ using IntExprPtr = std::unique_ptr<const IntExpr>;
 using RealExprPtr = std::unique_ptr<const RealExpr>;
 using StrExprPtr = std::unique_ptr<const StrExpr>;
 
-// An error met while reading the text, raised when evaluation gets there.
-struct DeferredError {
-    PPAMessage id;
-    std::string token;
-    [[noreturn]] void raise() const { raiseError(id, token); }
-};
-
 enum class BinaryOp : std::uint8_t {
     Equal,
     NotEqual,

@@ -1,5 +1,7 @@
 #include "macro/engine/ppa_program.h"
 
+#include <algorithm>
+
 #include "macro/engine/ppa_error.h"
 #include "macro/engine/sjis.h"
 
@@ -32,24 +34,32 @@ std::string prepareLine(const std::string& line) {
 
 }  // namespace
 
-std::string prepareSource(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        std::string prepared = prepareLine(line);
+PreparedSource prepareSource(const std::vector<std::string>& lines) {
+    PreparedSource source;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::string prepared = prepareLine(lines[i]);
         if (prepared.empty()) continue;
-        if (!text.empty()) text += "\r\n";
-        text += prepared;
+        if (!source.text.empty()) source.text += "\r\n";
+        source.text += prepared;
+        source.lineNumbers.push_back(static_cast<std::uint32_t>(std::min<std::size_t>(i + 1, UINT32_MAX)));
     }
-    return text;
+    return source;
 }
 
-Program::Program(std::string preparedText) : text_(std::move(preparedText)) {
+Program::Program(PreparedSource source) : text_(std::move(source.text)) {
     if (text_.size() >= UINT32_MAX) raiseError(PPAMessage::StringTooLong);
     TPPAParser p(text_);
+    // Prepared lines are joined by CR LF: a token after n line breaks stands
+    // on prepared line n.
+    std::size_t preparedLine = 0;
+    std::size_t scanned = 0;
     for (; p.TokenKind() != tkEnd; p.NextToken()) {
         Token t;
         t.offset = static_cast<std::uint32_t>(p.TokenOffset());
         t.length = static_cast<std::uint32_t>(p.TokenView().size());
+        for (; scanned < t.offset; ++scanned)
+            if (text_[scanned] == '\n') ++preparedLine;
+        t.line = preparedLine < source.lineNumbers.size() ? source.lineNumbers[preparedLine] : 0;
         t.kind = p.TokenKind();
         // Strings never stand for a word; their text may be long.
         t.word = t.kind == tkString ? Word::None : classifyWord(p.TokenView());

@@ -16,6 +16,7 @@ namespace ppa {
 struct Token {
     std::uint32_t offset = 0;
     std::uint32_t length = 0;
+    std::uint32_t line = 0;  // of the source text, 1-based
     TTokenKind kind = tkEnd;
     Word word = Word::None;
 };
@@ -30,14 +31,24 @@ struct Span {
 // The program text of Execute: each line's tokens without comments, joined
 // with single spaces and right-trimmed; empty lines dropped; lines joined
 // with CR LF. The two bytes of a double-byte character stay together.
-std::string prepareSource(const std::vector<std::string>& lines);
+struct PreparedSource {
+    std::string text;
+    std::vector<std::uint32_t> lineNumbers;  // the source line of each line of text
+};
+PreparedSource prepareSource(const std::vector<std::string>& lines);
 
 class Program {
 public:
-    explicit Program(std::string preparedText);
+    explicit Program(PreparedSource source);
 
     Span all() const { return {0, static_cast<std::uint32_t>(tokens_.size())}; }
     const Token& token(std::uint32_t i) const { return tokens_[i]; }
+    // The source line of token i; past the end, of the last token (0 when
+    // there is none).
+    std::uint32_t lineOf(std::uint32_t i) const {
+        if (tokens_.empty()) return 0;
+        return tokens_[i < tokens_.size() ? i : tokens_.size() - 1].line;
+    }
     std::string_view text(std::uint32_t i) const {
         return std::string_view(text_).substr(tokens_[i].offset, tokens_[i].length);
     }
@@ -60,6 +71,8 @@ public:
     Word word() const { return atEnd() ? Word::None : program_->token(pos_).word; }
     std::string_view text() const { return atEnd() ? std::string_view() : program_->text(pos_); }
     std::string messageText() const { return atEnd() ? std::string() : program_->messageText(pos_); }
+    // The line of the current token; at the end, of the span's last token.
+    std::uint32_t line() const { return program_->lineOf(atEnd() && pos_ > 0 ? pos_ - 1 : pos_); }
     void next() {
         if (pos_ < end_) ++pos_;
     }
@@ -72,6 +85,7 @@ public:
     std::uint32_t end() const { return end_; }
     Span from(std::uint32_t start) const { return {start, pos_}; }
     Span rest() const { return {pos_, end_}; }
+    void skipRest() { pos_ = end_; }
     const Program& program() const { return *program_; }
 
 private:

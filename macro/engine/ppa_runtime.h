@@ -3,15 +3,18 @@
 // EXIT and stop, the owner's events and environment, and the guards that keep
 // a hostile text from exhausting the stack, the memory or the time.
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "macro/engine/ppa_environment.h"
 #include "macro/engine/ppa_error.h"
+#include "macro/engine/ppa_events.h"
 #include "macro/engine/ppa_tables.h"
 
 namespace ppa {
 
-class TPoorPascal;
+class Diagnostics;
 
 enum Pending : std::uint8_t {
     StopRequested = 1,
@@ -31,14 +34,26 @@ struct Limits {
     std::size_t maxStringLength = std::size_t{1} << 30;
 };
 
-struct Runtime {
-    explicit Runtime(TPoorPascal& owner) : owner(owner) {}
+// What the routines of a run need of the interpreter that owns it: the
+// symbols IsDefine looks at and the events that reach the host. Both live in
+// the interpreter and are read at the moment of use, so the owner may change
+// them between runs.
+struct RunOwner {
+    const std::vector<std::string>& define;
+    const TPPAEvents& events;
+};
 
-    TPoorPascal& owner;
+struct Runtime {
+    explicit Runtime(RunOwner owner) : owner(owner) {}
+
+    RunOwner owner;
     NameTables tables;
     TPPAEnvironment defaultEnvironment;
     TPPAEnvironment* environment = &defaultEnvironment;
     Limits limits;
+
+    // Set while a check compiles the program without running it.
+    Diagnostics* diagnostics = nullptr;
 
     std::uint8_t pending = 0;
     bool running = false;

@@ -1,5 +1,6 @@
 #include "macro/engine/ppa_statement_compiler.h"
 
+#include "macro/engine/ppa_diagnostics.h"
 #include "macro/engine/ppa_expression_compiler.h"
 #include "macro/engine/ppa_runtime.h"
 
@@ -61,12 +62,29 @@ Span collectUpTo(Cursor& c, Word stop) {
 class StatementReader {
 public:
     StatementReader(Runtime& rt, const Program& program, Span span)
-        : rt_(rt), program_(program), c_(program, span), expressions_(rt.tables, rt.limits) {}
+        : rt_(rt),
+          program_(program),
+          c_(program, span),
+          line_(program.lineOf(span.begin)),
+          expressions_(rt.tables, rt.limits, rt.diagnostics) {}
 
+    // The statement, and for a check the text it leaves unread.
     StatementPtr read();
 
 private:
-    StatementPtr error(PPAMessage id, std::string token) { return errorStatement({id, std::move(token)}); }
+    StatementPtr readKind();
+    // An error the statement raises when it runs; one at the current token, or
+    // one naming the statement's keyword on the statement's first line.
+    DeferredError defer(PPAMessage id, std::string token, std::uint32_t line) {
+        failed_ = true;
+        return deferError(rt_.diagnostics, id, std::move(token), line);
+    }
+    DeferredError deferHere(PPAMessage id) { return defer(id, c_.messageText(), c_.line()); }
+    DeferredError deferKeyword(PPAMessage id, const char* keyword) { return defer(id, keyword, line_); }
+    StatementPtr failHere(PPAMessage id) { return errorStatement(deferHere(id)); }
+    StatementPtr failKeyword(PPAMessage id, const char* keyword) {
+        return errorStatement(deferKeyword(id, keyword));
+    }
     StatementList list(Span span) const { return StatementList(program_, span); }
     StatementPtr call(const RoutineEntry& routine, CallPath path);
     StatementPtr assignment(VariableEntry& variable);
@@ -81,11 +99,20 @@ private:
     Runtime& rt_;
     const Program& program_;
     Cursor c_;
+    std::uint32_t line_;
     ExpressionCompiler expressions_;
+    bool failed_ = false;
 };
 
 StatementPtr StatementReader::read() {
-    if (c_.kind() != tkIdentifier) return error(PPAMessage::SyntaxError, c_.messageText());
+    StatementPtr statement = readKind();
+    if (rt_.diagnostics && !failed_) reportUnread(*rt_.diagnostics, program_, c_.rest());
+    return statement;
+}
+
+// Each kind leaves the cursor after the last token it reads.
+StatementPtr StatementReader::readKind() {
+    if (c_.kind() != tkIdentifier) return failHere(PPAMessage::SyntaxError);
     if (const RoutineEntry* p = rt_.tables.findProcedure(c_.text())) return call(*p, CallPath::Procedure);
     if (const RoutineEntry* f = rt_.tables.findFunction(c_.text())) return call(*f, functionPath(*f));
     if (VariableEntry* v = rt_.tables.findVariable(c_.text())) return assignment(*v);
@@ -93,10 +120,13 @@ StatementPtr StatementReader::read() {
         case Word::Begin:
             return block();
         case Word::Break:
+            c_.next();
             return flagStatement(BreakPending);
         case Word::Continue:
+            c_.next();
             return flagStatement(ContinuePending);
         case Word::Exit:
+            c_.next();
             return flagStatement(ExitPending);
         case Word::If:
             return ifStatement();
@@ -109,22 +139,28 @@ StatementPtr StatementReader::read() {
         case Word::Case:
             return caseStatement();
         default:
-            return error(PPAMessage::SyntaxError, c_.messageText());
+            return failHere(PPAMessage::SyntaxError);
     }
 }
 
 StatementPtr StatementReader::call(const RoutineEntry& routine, CallPath path) {
     auto site = expressions_.call(c_, routine, path);
-    if (auto* e = std::get_if<DeferredError>(&site)) return errorStatement(std::move(*e));
+    if (auto* e = std::get_if<DeferredError>(&site)) {
+        failed_ = true;
+        return errorStatement(std::move(*e));
+    }
+    failed_ = std::get<0>(site)->closeError.has_value();
     return callStatement(std::move(std::get<0>(site)));
 }
 
 StatementPtr StatementReader::assignment(VariableEntry& variable) {
-    if (variable.ReadOnly) return error(PPAMessage::ReadOnly, c_.messageText());
+    if (variable.ReadOnly) return failHere(PPAMessage::ReadOnly);
     c_.next();
-    if (c_.word() != Word::Assign) return error(PPAMessage::SyntaxError, c_.messageText());
+    if (c_.word() != Word::Assign) return failHere(PPAMessage::SyntaxError);
     c_.next();
+    // The expression is the rest of the statement; it answers for what it leaves.
     auto value = expressions_.wholeByType(variable.Type, program_, c_.rest());
+    c_.skipRest();
     switch (variable.Type) {
         case ValueType::Integer:
             return assignStatement(variable, std::move(value.intExpr));
@@ -136,17 +172,24 @@ StatementPtr StatementReader::assignment(VariableEntry& variable) {
     return assignStatement(variable, std::move(value.strExpr));
 }
 
-StatementPtr StatementReader::block() { return blockStatement(list(cutOutNested(c_))); }
+StatementPtr StatementReader::block() {
+    StatementList body = list(cutOutNested(c_));
+    c_.accept(Word::End);
+    return blockStatement(std::move(body));
+}
 
 StatementPtr StatementReader::ifStatement() {
     c_.next();
     const Span condition = collectUpTo(c_, Word::Then);
     c_.next();
-    if (c_.atEnd()) return error(PPAMessage::SyntaxError, "if");
+    if (c_.atEnd()) return failKeyword(PPAMessage::SyntaxError, "if");
     const Span thenPart = cutOutNested(c_);
     c_.accept(Word::End);
     std::optional<StatementList> elsePart;
-    if (c_.accept(Word::Else)) elsePart = list(cutOutNested(c_));
+    if (c_.accept(Word::Else)) {
+        elsePart = list(cutOutNested(c_));
+        c_.accept(Word::End);
+    }
     return ppa::ifStatement(expressions_.wholeInteger(program_, condition), list(thenPart),
                             std::move(elsePart));
 }
@@ -154,9 +197,10 @@ StatementPtr StatementReader::ifStatement() {
 StatementPtr StatementReader::whileStatement() {
     c_.next();
     const Span condition = collectUpTo(c_, Word::Do);
-    if (c_.atEnd()) return error(PPAMessage::SyntaxError, "while");
+    if (c_.atEnd()) return failKeyword(PPAMessage::SyntaxError, "while");
     c_.next();
     const Span body = cutOutNested(c_);
+    c_.accept(Word::End);
     return ppa::whileStatement(expressions_.wholeInteger(program_, condition), list(body));
 }
 
@@ -174,12 +218,12 @@ StatementPtr StatementReader::forStatement() {
     c_.next();
     VariableEntry* variable = c_.kind() == tkIdentifier ? rt_.tables.findVariable(c_.text()) : nullptr;
     if (!variable || variable->Type != ValueType::Integer || variable->ReadOnly)
-        return error(PPAMessage::SyntaxError, "for");
+        return failKeyword(PPAMessage::SyntaxError, "for");
     const std::uint32_t start = c_.pos();
     bool hasAssign = false;
     for (; !c_.atEnd() && c_.word() != Word::To && c_.word() != Word::Downto; c_.next())
         if (c_.word() == Word::Assign) hasAssign = true;
-    if (!hasAssign || c_.atEnd()) return error(PPAMessage::SyntaxError, "for");
+    if (!hasAssign || c_.atEnd()) return failKeyword(PPAMessage::SyntaxError, "for");
     ForParts parts;
     parts.variable = variable;
     parts.initial = list(c_.from(start));
@@ -188,12 +232,13 @@ StatementPtr StatementReader::forStatement() {
     const Span limit = collectUpTo(c_, Word::Do);
     if (c_.atEnd()) {
         // Found only after the initial assignment has run.
-        parts.errorAfterInitial = DeferredError{PPAMessage::SyntaxError, "for"};
+        parts.errorAfterInitial = deferKeyword(PPAMessage::SyntaxError, "for");
         return ppa::forStatement(std::move(parts));
     }
     c_.next();
     parts.limit = expressions_.wholeInteger(program_, limit);
     parts.body = list(cutOutNested(c_));
+    c_.accept(Word::End);
     return ppa::forStatement(std::move(parts));
 }
 
@@ -226,14 +271,14 @@ std::vector<LabelItem> StatementReader::labels(Span span) const {
 StatementPtr StatementReader::caseStatement() {
     c_.next();
     const Span selector = collectUpTo(c_, Word::Of);
-    if (c_.atEnd()) return error(PPAMessage::MissingOf, "case");
+    if (c_.atEnd()) return failKeyword(PPAMessage::MissingOf, "case");
     c_.next();
     CaseParts parts;
     parts.selector = expressions_.wholeInteger(program_, selector);
     do {
         const Span labelList = collectUpTo(c_, Word::Colon);
         if (c_.word() != Word::Colon) {
-            parts.errorAfterBranches = DeferredError{PPAMessage::InvalidExpression, "case"};
+            parts.errorAfterBranches = deferKeyword(PPAMessage::InvalidExpression, "case");
             return ppa::caseStatement(std::move(parts));
         }
         c_.next();
@@ -244,7 +289,7 @@ StatementPtr StatementReader::caseStatement() {
         if (c_.word() == Word::Else) break;
     } while (c_.word() != Word::End && !c_.atEnd());
     if (c_.word() == Word::Else) parts.elsePart = list(cutOutNested(c_));
-    if (c_.word() != Word::End) parts.errorAtEnd = DeferredError{PPAMessage::MissingEnd, "case"};
+    if (!c_.accept(Word::End)) parts.errorAtEnd = deferKeyword(PPAMessage::MissingEnd, "case");
     return ppa::caseStatement(std::move(parts));
 }
 

@@ -1,5 +1,6 @@
 #include "macro/engine/ppa_statements.h"
 
+#include "macro/engine/ppa_diagnostics.h"
 #include "macro/engine/ppa_host.h"
 #include "macro/engine/ppa_runtime.h"
 #include "macro/engine/ppa_statement_compiler.h"
@@ -56,6 +57,7 @@ struct AssignStr final : Statement {
 struct BlockStatement final : Statement {
     explicit BlockStatement(StatementList b) : body(std::move(b)) {}
     void run(Runtime& rt) const override { body.run(rt); }
+    void checkNested(Runtime& rt) const override { body.check(rt); }
     StatementList body;
 };
 
@@ -73,6 +75,10 @@ struct IfStatement final : Statement {
         if (holds) thenPart.run(rt);
         if (elsePart && !holds) elsePart->run(rt);
     }
+    void checkNested(Runtime& rt) const override {
+        thenPart.check(rt);
+        if (elsePart) elsePart->check(rt);
+    }
     IntExprPtr condition;
     StatementList thenPart;
     std::optional<StatementList> elsePart;
@@ -89,6 +95,7 @@ struct WhileStatement final : Statement {
         }
         rt.pending &= ~kLoopFlags;
     }
+    void checkNested(Runtime& rt) const override { body.check(rt); }
     IntExprPtr condition;
     StatementList body;
 };
@@ -105,6 +112,7 @@ struct RepeatStatement final : Statement {
         }
         rt.pending &= ~kLoopFlags;
     }
+    void checkNested(Runtime& rt) const override { body.check(rt); }
     StatementList body;
     IntExprPtr condition;
 };
@@ -129,6 +137,10 @@ struct ForStatement final : Statement {
             if (rt.pending & kEndsLoop) break;
         }
         rt.pending &= ~kLoopFlags;
+    }
+    void checkNested(Runtime& rt) const override {
+        parts.initial->check(rt);
+        if (parts.body) parts.body->check(rt);
     }
     ForParts parts;
 };
@@ -161,6 +173,10 @@ struct CaseStatement final : Statement {
         if (parts.elsePart && !ran) parts.elsePart->run(rt);
         if (parts.errorAtEnd) parts.errorAtEnd->raise();
     }
+    void checkNested(Runtime& rt) const override {
+        for (const CaseBranch& branch : parts.branches) branch.body.check(rt);
+        if (parts.elsePart) parts.elsePart->check(rt);
+    }
     CaseParts parts;
 };
 
@@ -174,23 +190,54 @@ LabelItem::LabelItem(IntExprPtr l, IntExprPtr h) : low(std::move(l)), high(std::
     highValue = highConstant.value_or(0);
 }
 
+void StatementList::split() const {
+    auto compiled = std::make_unique<Compiled>();
+    compiled->pieces = splitStatements(*program_, span_);
+    compiled->statements.resize(compiled->pieces.size());
+    compiled_ = std::move(compiled);
+}
+
+void StatementList::compile(Runtime& rt, std::size_t i) const {
+    compiled_->statements[i] = compileStatement(rt, *program_, compiled_->pieces[i]);
+}
+
+std::uint32_t StatementList::lineOf(std::size_t i) const {
+    return program_->lineOf(compiled_->pieces[i].begin);
+}
+
+std::string_view StatementList::firstText() const {
+    return span_.empty() ? std::string_view() : program_->text(span_.begin);
+}
+
 void StatementList::run(Runtime& rt) const {
-    StatementDepthGuard guard(
-        rt, [this] { return span_.empty() ? std::string_view() : program_->text(span_.begin); });
+    StatementDepthGuard guard(rt, [this] { return firstText(); });
     rt.countStep();
     rt.processMessages();
-    if (!compiled_) {
-        auto compiled = std::make_unique<Compiled>();
-        compiled->pieces = splitStatements(*program_, span_);
-        compiled->statements.resize(compiled->pieces.size());
-        compiled_ = std::move(compiled);
+    Compiled& compiled = this->compiled();
+    std::size_t i = 0;
+    try {
+        for (; i < compiled.pieces.size(); ++i) {
+            if (rt.pending) return;
+            rt.countStep();
+            statement(rt, i).run(rt);
+        }
+    } catch (EPPAError& e) {
+        e.PlaceAt(lineOf(i));
+        throw;
     }
-    for (std::size_t i = 0; i < compiled_->pieces.size(); ++i) {
-        if (rt.pending) return;
-        rt.countStep();
-        StatementPtr& statement = compiled_->statements[i];
-        if (!statement) statement = compileStatement(rt, *program_, compiled_->pieces[i]);
-        statement->run(rt);
+}
+
+void StatementList::check(Runtime& rt) const {
+    StatementDepthGuard guard(rt, [this] { return firstText(); });
+    const std::size_t count = compiled().pieces.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        rt.diagnostics->startStatement();
+        try {
+            statement(rt, i).checkNested(rt);
+        } catch (EPPAError& e) {
+            e.PlaceAt(lineOf(i));
+            rt.diagnostics->error(e);
+        }
     }
 }
 

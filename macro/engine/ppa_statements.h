@@ -17,6 +17,8 @@ struct Runtime;
 struct Statement {
     virtual ~Statement() = default;
     virtual void run(Runtime& rt) const = 0;
+    // Checks the statement lists nested in this one (see StatementList::check).
+    virtual void checkNested(Runtime& rt) const { (void)rt; }
 };
 using StatementPtr = std::unique_ptr<const Statement>;
 
@@ -24,13 +26,30 @@ using StatementPtr = std::unique_ptr<const Statement>;
 class StatementList {
 public:
     StatementList(const Program& program, Span span) : program_(&program), span_(span) {}
+    // An error raised by a statement without a line gets the statement's.
     void run(Runtime& rt) const;
+    // Compiles every statement, nested ones too, and runs none: what the run
+    // would raise goes to rt.diagnostics.
+    void check(Runtime& rt) const;
 
 private:
     struct Compiled {
         std::vector<Span> pieces;
         std::vector<StatementPtr> statements;  // made when first run
     };
+    // Split when first run or checked; each statement compiled when first met.
+    Compiled& compiled() const {
+        if (!compiled_) split();
+        return *compiled_;
+    }
+    const Statement& statement(Runtime& rt, std::size_t i) const {
+        if (!compiled_->statements[i]) compile(rt, i);
+        return *compiled_->statements[i];
+    }
+    void split() const;
+    void compile(Runtime& rt, std::size_t i) const;
+    std::uint32_t lineOf(std::size_t i) const;  // of statement i
+    std::string_view firstText() const;        // names the list in a nesting error
     const Program* program_;
     Span span_;
     mutable std::unique_ptr<Compiled> compiled_;

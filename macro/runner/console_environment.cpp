@@ -1,9 +1,9 @@
 #include "macro/runner/console_environment.h"
 
 #include <chrono>
-#include <cstdio>
 #include <thread>
 
+#include "macro/runner/console_text.h"
 #include "macro/runner/interrupt.h"
 #include "platform/cp932.h"
 #include "platform/shell.h"
@@ -20,9 +20,10 @@ QString decoded(const std::string& sjis) {
 
 }  // namespace
 
-std::string consoleText(const std::string& sjis, bool rawSjis) {
-    if (rawSjis) return sjis;
-    return decoded(sjis).toUtf8().toStdString();
+void ConsoleEnvironment::refuseUnlessPermitted() {
+    if (permit_) return;
+    writeLine(stderr, consoleText(ppa::formatMessage(ppa::PPAMessage::NotPermitted), false));
+    ppa_.Terminate();
 }
 
 void ConsoleEnvironment::ProcessMessages() {
@@ -46,13 +47,12 @@ std::string ConsoleEnvironment::InputBox(const std::string&, const std::string&,
 }
 
 std::int64_t ConsoleEnvironment::MessageBox(const std::string& text, const std::string&, std::int64_t) {
-    std::fflush(stdout);
-    const std::string line = consoleText(text, rawSjis_) + "\n";
-    std::fwrite(line.data(), 1, line.size(), stderr);
+    writeLine(stderr, consoleText(text, rawSjis_));
     return kOk;
 }
 
 std::int64_t ConsoleEnvironment::Shell(const std::string& path, const std::string& parameters) {
+    refuseUnlessPermitted();
     const QString target = decoded(path);
     const QStringList arguments = splitCommandLine(decoded(parameters));
     // A program or script starts itself; anything else goes to the desktop's
@@ -64,6 +64,7 @@ std::int64_t ConsoleEnvironment::Shell(const std::string& path, const std::strin
 }
 
 bool ConsoleEnvironment::Exec(const std::string& commandLine, bool wait, std::int64_t& exitCode) {
+    refuseUnlessPermitted();
     QStringList words = splitCommandLine(decoded(commandLine));
     if (words.isEmpty()) return false;
     const QString program = words.takeFirst();

@@ -1,12 +1,14 @@
-// quodex-macro: runs a macro file without the editor.
+// quodex-macro: runs or checks a macro file without the editor.
 #include <QCoreApplication>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "macro/runner/console_text.h"
 #include "macro/runner/interrupt.h"
 #include "macro/runner/macro_runner.h"
+#include "macro/runner/runner_messages.h"
 #include "macro/runner/runner_options.h"
 
 int main(int argc, char** argv) {
@@ -14,8 +16,13 @@ int main(int argc, char** argv) {
     std::string error;
     const std::optional<RunnerOptions> options = parseRunnerArguments(args, error);
     if (!options) {
-        std::fprintf(stderr, "quodex-macro: %s (%s)\n", error.c_str(), kRunnerUsage);
+        writeLine(stderr, "quodex-macro: " + error);
+        writeLine(stderr, runnertext::kUsage);
         return 2;
+    }
+    if (options->help) {
+        writeLine(stdout, std::string(runnertext::kUsage) + "\n" + runnertext::kHelp);
+        return 0;
     }
     // Processes started by Exec and Shell need the application object.
     QCoreApplication application(argc, argv);

@@ -1,15 +1,27 @@
 #include "macro/runner/runner_options.h"
 
-const char* const kRunnerUsage = "usage: quodex-macro [--define NAME]... [--permit] [--sjis] MACRO.qmc";
+#include <algorithm>
+
+#include "macro/runner/runner_messages.h"
+
+namespace {
+
+bool isHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
+
+}  // namespace
 
 std::optional<RunnerOptions> parseRunnerArguments(const std::vector<std::string>& args, std::string& error) {
     RunnerOptions options;
+    if (std::any_of(args.begin(), args.end(), isHelp)) {
+        options.help = true;
+        return options;
+    }
     bool haveFile = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--define") {
             if (i + 1 >= args.size()) {
-                error = "--define needs a name";
+                error = runnertext::kDefineNeedsName;
                 return std::nullopt;
             }
             options.defines.push_back(args[++i]);
@@ -19,11 +31,13 @@ std::optional<RunnerOptions> parseRunnerArguments(const std::vector<std::string>
             options.permit = true;
         } else if (arg == "--sjis") {
             options.sjis = true;
+        } else if (arg == "--check") {
+            options.check = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
-            error = "unknown option " + arg;
+            error = runnertext::fill(runnertext::kUnknownOption, arg);
             return std::nullopt;
         } else if (haveFile) {
-            error = "only one macro file may be given";
+            error = runnertext::kOneFileOnly;
             return std::nullopt;
         } else {
             options.macroFile = arg;
@@ -31,7 +45,7 @@ std::optional<RunnerOptions> parseRunnerArguments(const std::vector<std::string>
         }
     }
     if (!haveFile) {
-        error = "no macro file given";
+        error = runnertext::kNoFile;
         return std::nullopt;
     }
     return options;

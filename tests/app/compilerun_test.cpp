@@ -96,6 +96,26 @@ TEST_F(CompileRunTest, EmptyPathsStartNothingAndSayNothing) {
     EXPECT_TRUE(prompts.calls().empty());
 }
 
+// The error box names the file and why nothing started; the window goes on.
+TEST_F(CompileRunTest, AFileThatNothingCanStartOrShowIsReported) {
+    TMF& mf = showWindow();
+    shell.setOpenSucceeds(false);
+    const QString work = folder("work");
+    write(work + "help.html", "<p>");
+    mf.Settings.BatFile = work + "missing.bat";
+    mf.Settings.LumHelpFile = work + "help.html";
+    prompts.expectError();
+    prompts.expectError();
+
+    mf.ActionList1.MakeKioro->trigger();
+    mf.ActionList1.ShowLumHelp->trigger();
+
+    const std::vector<PromptCall> errors = prompts.callsOf(PromptKind::Error);
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_EQ(errors[0].text, "ファイル \"" + work + "missing.bat\" を開けません: ファイルまたはフォルダが見つかりません");
+    EXPECT_EQ(errors[1].text, "ファイル \"" + work + "help.html\" を開けません: 開くことのできるプログラムがありません");
+}
+
 TEST_F(CompileRunTest, CompileStartsTheBatchFileInTheCurrentFolderWithoutSaving) {
     TMF& mf = showWindow();
     mf.CurEditor->SetSelText("unsaved");

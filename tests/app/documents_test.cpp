@@ -69,12 +69,21 @@ TEST_F(DocumentsTest, TheFileNamedOnTheCommandLineOpensInTheFirstTab) {
     EXPECT_EQ(mf.DirList->Directory() + "/", workFolder() + "src/");
 }
 
-TEST_F(DocumentsTest, AMissingFileOnTheCommandLineStillSetsTheFolder) {
-    QDir().mkpath(workFolder() + "src");
-    TMF& mf = showWindow({workFolder() + "src/missing.lum"});
-    EXPECT_EQ(captions(), QStringList{"新規 (1)"});
-    EXPECT_EQ(mf.Settings.CurrentFolder, workFolder() + "src/");
-    EXPECT_EQ(mf.DirList->Directory() + "/", workFolder() + "src/");
+TEST_F(DocumentsTest, AMissingFileOnTheCommandLineIsReportedAndStillSetsTheFolder) {
+    QDir().mkpath(workFolder() + "src/folder.lum");
+    for (const QString name : {"missing.lum", "folder.lum"}) {
+        prompts.expectError();
+        TMF& window = showWindow({workFolder() + "src/" + name});
+        EXPECT_EQ(captions(), QStringList{"新規 (1)"});
+        EXPECT_EQ(window.Settings.CurrentFolder, workFolder() + "src/");
+        EXPECT_EQ(window.DirList->Directory() + "/", workFolder() + "src/");
+        mf.reset();
+    }
+    const std::vector<PromptCall> errors = prompts.callsOf(PromptKind::Error);
+    ASSERT_EQ(errors.size(), 2u);
+    const QString missing = "ファイル \"" + workFolder() + "src/missing.lum\" を読み込めません: ";
+    EXPECT_EQ(errors[0].text, missing + "ファイルまたはフォルダが見つかりません");
+    EXPECT_EQ(errors[1].text, "ファイル \"" + workFolder() + "src/folder.lum\" を読み込めません: フォルダです");
 }
 
 TEST_F(DocumentsTest, NewTextReusesAnUnmodifiedUntitledTabOnly) {
@@ -203,13 +212,77 @@ TEST_F(DocumentsTest, SaveAsNamesTheDocumentWithoutAddingTheMark) {
     mf.ActionList1.OverSaveText->trigger();  // untitled: asks for a name
 
     EXPECT_EQ(prompts.calls()[0].file.filterIndex, 1);
-    EXPECT_TRUE(prompts.calls()[0].file.defaultExtension.isEmpty());
-    EXPECT_FALSE(prompts.calls()[0].file.overwritePrompt);
+    EXPECT_EQ(prompts.calls()[0].file.defaultExtension, "lum");
+    EXPECT_TRUE(prompts.calls()[0].file.fileName.isEmpty());
     EXPECT_EQ(captions(), QStringList{"saved.lum"});
     EXPECT_EQ(mf.DocNames(), QStringList{target});
     EXPECT_EQ(title(), "Quodex - " + target);
     EXPECT_EQ(filebytes::read(target), "new text");
     EXPECT_EQ(mf.DirList->Directory() + "/", workFolder());
+}
+
+// Choosing an existing file asks before replacing it; No and a name another
+// tab holds both lead back to the dialog, which starts at the document's file.
+TEST_F(DocumentsTest, SaveAsReplacesAFileOnlyWhenToldAndNeverAnotherTabsFile) {
+    const QString mine = makeFile("mine.lum", "mine");
+    const QString other = makeFile("other.lum", "other");
+    const QString kept = makeFile("kept.lum", "kept");
+    TMF& mf = showWindow();
+    mf.OpenDocument(other, true);
+    mf.ActionList1.NewText->trigger();
+    mf.OpenDocument(mine, true);
+    type("new ");
+
+    prompts.answerSaveFile(kept);
+    prompts.answerQuestion(IdNo);
+    prompts.answerSaveFile(other);
+    prompts.expectNotice();
+    prompts.answerSaveFile("");
+    mf.ActionList1.NewSaveText->trigger();
+    EXPECT_EQ(filebytes::read(kept), "kept");
+    EXPECT_EQ(filebytes::read(other), "other");
+    EXPECT_EQ(mf.DocNames(), QStringList({other, mine}));
+
+    const std::vector<PromptCall>& calls = prompts.calls();
+    ASSERT_EQ(calls.size(), 5u);
+    EXPECT_EQ(calls[0].file.initialFolder, workFolder());
+    EXPECT_EQ(calls[0].file.fileName, "mine.lum");
+    EXPECT_EQ(calls[1].caption, "確認");
+    EXPECT_EQ(calls[1].text, kept + " は既に存在します。\n置き換えますか？");
+    EXPECT_EQ(calls[1].flags, mb::YesNo | mb::IconQuestion | mb::DefButton2);
+    EXPECT_EQ(calls[2].file.fileName, "kept.lum");
+    EXPECT_EQ(calls[3].text, other + " は他のタブで開かれています。\n別の名前を指定してください。");
+
+    prompts.clear();
+    prompts.answerSaveFile(kept);
+    prompts.answerQuestion(IdYes);
+    mf.ActionList1.NewSaveText->trigger();
+    EXPECT_EQ(filebytes::read(kept), "new mine");
+    EXPECT_EQ(mf.DocNames(), QStringList({other, kept}));
+}
+
+// The mark follows the saved text: undo back to it clears the mark, redo
+// away from it sets it again, and a save moves the point undo returns to.
+TEST_F(DocumentsTest, UndoBackToTheSavedTextClearsTheMark) {
+    const QString file = makeFile("a.lum", "x");
+    TMF& mf = showWindow();
+    mf.OpenDocument(file, true);
+    type("1");
+    EXPECT_EQ(activeCaption(), "a.lum [変更]");
+    mf.CurEditor->Undo();
+    EXPECT_EQ(activeCaption(), "a.lum");
+    EXPECT_FALSE(mf.CurEditor->Modified());
+    mf.CurEditor->Redo();
+    EXPECT_EQ(activeCaption(), "a.lum [変更]");
+
+    mf.ActionList1.OverSaveText->trigger();
+    EXPECT_EQ(activeCaption(), "a.lum");
+    mf.CurEditor->Undo();
+    EXPECT_EQ(activeCaption(), "a.lum [変更]");
+    EXPECT_TRUE(mf.CurEditor->Modified());
+    mf.CurEditor->Redo();
+    EXPECT_TRUE(mf.close());  // nothing to ask about
+    EXPECT_TRUE(prompts.calls().empty());
 }
 
 TEST_F(DocumentsTest, ShiftJisTextIsShownAndSavedBackByteForByte) {

@@ -38,6 +38,17 @@ TEST_F(HandoverReaderTest, GivesTheNamedPathAfterLettingTheWriterFinish) {
     EXPECT_GE(timer.elapsed(), 99);  // whole ticks against a finer clock
 }
 
+// Shift-JIS names go as they always did; others arrive whole all the same.
+TEST_F(HandoverReaderTest, NamesShiftJisCannotHoldArriveWhole) {
+    const QString names[] = {"/作業/ソース 表.lum", "/tmp/café.lum", "/tmp/한국어/파일.lum", "/tmp/😀 50%.lum"};
+    for (const QString& name : names) {
+        WriteHandoverFile(folder(), name);
+        EXPECT_EQ(nameRead(), name);
+    }
+    WriteHandoverFile(folder(), names[0]);
+    EXPECT_EQ(filebytes::read(file()), cp932::encode("FileName=" + names[0] + "\r\n"));
+}
+
 TEST_F(HandoverReaderTest, FindsTheNameInAnyLetterCaseAmongOtherLines) {
     store("# written by hand\r\nOther=1\r\nfilename=/a/b.lum\r\nFileName=/second.lum\r\n");
     EXPECT_EQ(nameRead(), "/a/b.lum");

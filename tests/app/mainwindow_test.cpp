@@ -11,6 +11,8 @@
 #include <QSplitter>
 #include <QToolBar>
 #include <QToolButton>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QWindow>
 
 namespace {
@@ -59,7 +61,7 @@ TEST_F(MainWindowTest, NoTwoActionsShareAShortcut) {
 TEST_F(MainWindowTest, CommandsOfLaterFeaturesAreDisabledAndTheirMirrorsFollow) {
     TMF& mf = showWindow();
     const TActionList& a = mf.ActionList1;
-    for (QAction* later : {a.ShowEditorConfig, a.About1, a.N12, a.SystemButton, a.ToolButton1})
+    for (QAction* later : {a.ShowEditorConfig, a.ToolButton1})
         EXPECT_FALSE(later->isEnabled()) << later->objectName().toStdString();
 
     a.SelIndent->setEnabled(false);
@@ -81,6 +83,24 @@ TEST_F(MainWindowTest, MenuBarShowsTheMainMenu) {
     EXPECT_FALSE(mf.MenuBar1->isMovable());
     EXPECT_TRUE(mf.FileBar->isMovable());
     EXPECT_TRUE(mf.FileBar->isFloatable());
+    EXPECT_FALSE(mf.FindBar->isMovable());  // docked, but not dragged on its own
+}
+
+// Qt would show the caption where the action has no hint.
+TEST_F(MainWindowTest, ButtonsShowTheirHintAsToolTipAndNothingWithoutOne) {
+    TMF& mf = showWindow();
+    const auto tipOf = [](QToolButton* button) {
+        QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(button, &event);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    const auto buttonOf = [](QToolBar* bar, QAction* action) {
+        return qobject_cast<QToolButton*>(bar->widgetForAction(action));
+    };
+    // A tip once shown fades out slowly: the silent ones first.
+    EXPECT_EQ(tipOf(buttonOf(mf.FileBar, mf.ActionList1.SaveAll)), "");
+    EXPECT_EQ(tipOf(mf.findChild<QToolButton*>("Action_ReDrawButton")), "");
+    EXPECT_EQ(tipOf(buttonOf(mf.FileBar, mf.ActionList1.NewText)), "新しいソースまたはテキストを作成します");
 }
 
 TEST_F(MainWindowTest, BarTogglesInvertVisibilityAndTheViewMenuShowsIt) {
@@ -165,8 +185,12 @@ TEST_F(MainWindowTest, StatusPanelZeroTakesWhatTheOthersLeave) {
     TMF& mf = showWindow();
     mf.resize(900, mf.height());
     QApplication::processEvents();
-    EXPECT_EQ(mf.StB->PanelWidth(0), mf.StB->width() - 50 - 85 - 80);
-    EXPECT_EQ(mf.StB->PanelWidth(2), 85);
+    const int caret = mf.StB->PanelWidth(2);
+    EXPECT_EQ(mf.StB->PanelWidth(0), mf.StB->width() - 50 - caret - 80);
+    EXPECT_GE(caret, 85);
+    // A caret deep in a large file reads whole.
+    EXPECT_GE(caret, mf.StB->FittingWidth("1247801行65535桁"));
+    EXPECT_GT(mf.StB->FittingWidth("1247801行65535桁"), mf.StB->fontMetrics().horizontalAdvance("1247801行65535桁"));
 }
 
 TEST_F(MainWindowTest, TheStatusBarShowsTheHintOfWhatIsUnderTheMouse) {

@@ -13,7 +13,11 @@
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    MainWindowTest() { qputenv("QUODEX_LOCK_DIR", lockFolder_.path().toUtf8()); }
+    MainWindowTest() {
+        qputenv("QUODEX_LOCK_DIR", lockFolder_.path().toUtf8());
+        // An empty palette, so that no start reports missing palette files.
+        appFolder.writeFile("buttons/buttons.qbp", {});
+    }
     ~MainWindowTest() override { qunsetenv("QUODEX_LOCK_DIR"); }
 
     // Creates and shows the window, as the program does at start, with

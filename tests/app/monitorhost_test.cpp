@@ -219,14 +219,17 @@ TEST_F(MonitorHostTest, TwoQuickHandoversOpenAtLeastTheLast) {
     EXPECT_EQ(filebytes::read(handoverFile()), "FileName=<NULL\r\n");
 }
 
-TEST_F(MonitorHostTest, AHandoverOfAMissingFileOnlyResetsIt) {
+TEST_F(MonitorHostTest, AHandoverOfAMissingFileIsReportedAndReset) {
     TMF& mf = start(folder("current"));
     waitUntilWatching();
+    prompts.expectError();
 
     WriteHandoverFile(appFolder.path(), folder("other") + "missing.lum");
 
     ASSERT_TRUE(pumpUntil([&] { return filebytes::read(handoverFile()) == "FileName=<NULL\r\n"; }));
     EXPECT_EQ(mf.DocNames(), QStringList{""});
+    EXPECT_EQ(prompts.callsOf(PromptKind::Error).at(0).text,
+              "ファイル \"" + folder("other") + "missing.lum\" を読み込めません: ファイルまたはフォルダが見つかりません");
 }
 
 TEST_F(MonitorHostTest, WhenTheProgramFolderIsCurrentAChangeThereDoesBoth) {

@@ -1,5 +1,6 @@
 // Editing with TEditorEx: box selection, indentation, undo, bookmarks,
 // words and tokens, split views and the events it reports.
+#include "components/bookmarkglyph.h"
 #include "components/editorex.h"
 #include "components/syntaxscanner.h"
 #include "tests/components/sjis.h"
@@ -115,6 +116,32 @@ TEST(EditorEdit, BookmarksMarkOneRowEach) {
     e.SetSelStart(0);
     e.SetSelText("new\r\n");
     EXPECT_TRUE(e.GetListRowMarks(3).test(5));
+}
+
+// A mark is a block the width of its margin and the height of a row, its
+// digit standing out in the left bar's colours turned around.
+TEST(EditorEdit, BookmarksAreDrawnAsDigitBlocksFillingTheirMargin) {
+    TEditorEx e;
+    QsciScintilla& view = *e.Scintilla();
+    const long margin = view.SendScintilla(QsciScintilla::SCI_GETMARGINWIDTHN, 1);
+    const long row = view.SendScintilla(QsciScintilla::SCI_TEXTHEIGHT, 0);
+    EXPECT_GE(margin, 14);
+    for (int n = 0; n < 10; ++n)
+        EXPECT_EQ(view.SendScintilla(QsciScintilla::SCI_MARKERSYMBOLDEFINED, n), QsciScintilla::SC_MARK_RGBAIMAGE);
+
+    const TEditorLeftbar bar = e.Prop().Leftbar;
+    const QImage glyph = bookmarkGlyph(7, QSize(int(margin), int(row)), bar.Color, bar.BkColor, e.font());
+    int block = 0;
+    int digit = 0;
+    for (int y = 0; y < glyph.height(); ++y) {
+        for (int x = 0; x < glyph.width(); ++x) {
+            const QColor pixel = glyph.pixelColor(x, y);
+            block += pixel == bar.Color;
+            digit += pixel == bar.BkColor;
+        }
+    }
+    EXPECT_GT(block, glyph.width() * glyph.height() / 2);
+    EXPECT_GT(digit, 4);
 }
 
 TEST(EditorEdit, WordsAndTokensAtTheCaret) {

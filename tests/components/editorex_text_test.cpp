@@ -4,6 +4,7 @@
 #include "platform/cp932.h"
 #include "platform/fileerror.h"
 #include "tests/components/sjis.h"
+#include "tests/components/sjistext.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -189,4 +190,142 @@ TEST(EditorText, ModifiedIsSetByEditsAndClearedByTheProgram) {
     e.SetModified(false);
     e.SetModified(true);
     EXPECT_TRUE(e.Modified());
+}
+
+// ---- loading a file -------------------------------------------------------------------
+
+namespace {
+
+using B = QsciScintillaBase;
+
+QString writeTemporary(QTemporaryDir& dir, const QByteArray& bytes) {
+    const QString path = dir.filePath("text.lum");
+    writeFile(path, bytes);
+    return path;
+}
+
+}  // namespace
+
+// A text of several pieces loaded from its file answers every offset call as
+// the same text set whole does, whose line table is built edit by edit.
+TEST(EditorLoad, LoadedTextAnswersAsTheSameTextSet) {
+    const QByteArray text = sjistext::mixedText(260000, 17);  // over 2 MB: several pieces
+    QTemporaryDir dir;
+    TEditorEx loaded;
+    loaded.Lines().LoadFromFile(writeTemporary(dir, text));
+    TEditorEx set;
+    set.Lines().SetText(text);
+    ASSERT_EQ(loaded.Lines().Text(), set.Lines().Text());
+    ASSERT_EQ(loaded.TextLength(), set.TextLength());
+    ASSERT_EQ(loaded.Lines().Count(), set.Lines().Count());
+    std::mt19937 rng(4);
+    for (int i = 0; i < 2000; ++i) {
+        const qsizetype offset = qsizetype(rng() % (set.TextLength() + 1));
+        loaded.SetSelStart(offset);
+        set.SetSelStart(offset);
+        ASSERT_EQ(loaded.GetSelStart(), set.GetSelStart()) << offset;
+        ASSERT_EQ(loaded.Row(), set.Row()) << offset;
+        ASSERT_EQ(loaded.Col(), set.Col()) << offset;
+        const int row = int(rng() % set.Lines().Count());
+        ASSERT_EQ(loaded.Lines()[row], set.Lines()[row]) << row;
+    }
+}
+
+TEST(EditorLoad, LeavesNoUndoNoBookmarksAndAnUnmodifiedTextAtTheTop) {
+    QTemporaryDir dir;
+    TEditorEx e;
+    e.Lines().SetText("old\r\ntext\r\nhere");
+    e.SetRow(2);
+    e.SetRowBookmark(1, 3);
+    ASSERT_TRUE(e.CanUndo());
+    e.Lines().LoadFromFile(writeTemporary(dir, sj("新しい\r\nテキスト")));
+    EXPECT_EQ(e.Lines().Text(), sj("新しい\r\nテキスト"));
+    EXPECT_FALSE(e.CanUndo());
+    EXPECT_FALSE(e.Modified());
+    EXPECT_FALSE(e.GotoRowBookmark(3));
+    EXPECT_EQ(e.GetSelStart(), 0);
+    e.SetSelStart(6);
+    e.SetSelText("!");
+    EXPECT_TRUE(e.Modified());
+    EXPECT_EQ(e.Lines()[0], sj("新しい!"));
+    e.Undo();
+    EXPECT_EQ(e.Lines()[0], sj("新しい"));
+    EXPECT_FALSE(e.CanUndo());
+}
+
+TEST(EditorLoad, AFailedLoadLeavesEverythingAsItWas) {
+    QTemporaryDir dir;
+    TEditorEx e;
+    e.Lines().SetText(sj("元の\r\nテキスト"));
+    e.SetRowBookmark(1, 2);
+    EXPECT_THROW(e.Lines().LoadFromFile(dir.filePath("missing.lum")), FileError);
+    EXPECT_EQ(e.Lines().Text(), sj("元の\r\nテキスト"));
+    EXPECT_TRUE(e.Modified());
+    EXPECT_TRUE(e.GotoRowBookmark(2));
+    e.Undo();
+    EXPECT_EQ(e.Lines().Text(), "");
+}
+
+TEST(EditorLoad, ReachesEveryViewOfTheText) {
+    QTemporaryDir dir;
+    auto main = std::make_unique<TEditorEx>();
+    TEditorEx lower;
+    lower.ShareText(main.get());
+    main->Lines().LoadFromFile(writeTemporary(dir, sj("一\r\n二")));
+    EXPECT_EQ(lower.Lines().Text(), sj("一\r\n二"));
+    lower.SetSelStart(lower.TextLength());
+    lower.SetSelText(sj("三"));
+    EXPECT_EQ(main->Lines().Text(), sj("一\r\n二三"));
+    EXPECT_TRUE(main->Modified());
+    lower.Lines().LoadFromFile(writeTemporary(dir, "from the lower view"));
+    EXPECT_EQ(main->Lines().Text(), "from the lower view");
+    EXPECT_FALSE(main->Modified());
+    // Either view may go first; the other keeps the text.
+    main.reset();
+    lower.SetSelStart(0);
+    lower.SetSelText(">");
+    EXPECT_EQ(lower.Lines().Text(), ">from the lower view");
+    TEditorEx third;
+    third.ShareText(&lower);
+    third.Lines().LoadFromFile(writeTemporary(dir, "again"));
+    EXPECT_EQ(lower.Lines().Text(), "again");
+}
+
+// What Scintilla keeps with a document (encoding, line end mode, tabs, word
+// characters, colouring) stays as the editor set it.
+TEST(EditorLoad, KeepsWhatBelongsToTheDocument) {
+    QTemporaryDir dir;
+    TEditorEx e;
+    TEditorExProp prop;
+    prop.Caret.TabSpaceCount = 6;
+    e.ApplyProp(prop);
+    const unsigned int settings[] = {B::SCI_GETCODEPAGE,   B::SCI_GETEOLMODE,           B::SCI_GETTABWIDTH,
+                                     B::SCI_GETUSETABS,    B::SCI_GETBACKSPACEUNINDENTS, B::SCI_GETLEXER,
+                                     B::SCI_GETREADONLY,   B::SCI_GETINDENT,            B::SCI_GETLINEENDTYPESALLOWED};
+    std::vector<long> before;
+    for (unsigned int get : settings) before.push_back(e.Scintilla()->SendScintilla(get));
+    QByteArray wordChars(int(e.Scintilla()->SendScintilla(B::SCI_GETWORDCHARS, 0UL, static_cast<void*>(nullptr))), '\0');
+    e.Scintilla()->SendScintilla(B::SCI_GETWORDCHARS, 0UL, static_cast<void*>(wordChars.data()));
+
+    e.Lines().LoadFromFile(writeTemporary(dir, sj("abc 123 表示")));
+    for (std::size_t i = 0; i < std::size(settings); ++i) {
+        EXPECT_EQ(e.Scintilla()->SendScintilla(settings[i]), before[i]) << "setting " << settings[i];
+    }
+    QByteArray after(int(e.Scintilla()->SendScintilla(B::SCI_GETWORDCHARS, 0UL, static_cast<void*>(nullptr))), '\0');
+    e.Scintilla()->SendScintilla(B::SCI_GETWORDCHARS, 0UL, static_cast<void*>(after.data()));
+    EXPECT_EQ(after, wordChars);
+
+    TEditorEx set;
+    set.ApplyProp(prop);
+    set.Lines().SetText(sj("abc 123 表示"));
+    for (TEditorEx* editor : {&e, &set}) {
+        editor->Scintilla()->SendScintilla(B::SCI_COLOURISE, 0UL, -1L);
+    }
+    for (long pos = 0; pos < e.Scintilla()->SendScintilla(B::SCI_GETLENGTH); ++pos) {
+        EXPECT_EQ(e.Scintilla()->SendScintilla(B::SCI_GETSTYLEAT, pos), set.Scintilla()->SendScintilla(B::SCI_GETSTYLEAT, pos))
+            << pos;
+    }
+    e.Scintilla()->SendScintilla(B::SCI_DOCUMENTEND);
+    e.Scintilla()->SendScintilla(B::SCI_NEWLINE);
+    EXPECT_TRUE(e.Lines().Text().endsWith("\r\n"));
 }

@@ -34,18 +34,21 @@ TEST(LineLengthIndex, OffsetsAtTheEndGiveTheLastLine) {
     EXPECT_EQ(index.lineStart(3), 12);
 }
 
+// Mostly short lines, now and then one far past the byte a line is kept in.
+qsizetype randomLength(std::mt19937& rng) { return rng() % 10 == 0 ? qsizetype(200 + rng() % 100000) : qsizetype(rng() % 90); }
+
 TEST(LineLengthIndex, RandomEditsMatchAPlainList) {
     std::mt19937 rng(7);
     std::vector<qsizetype> model(3000);
-    for (auto& len : model) len = qsizetype(rng() % 90);
+    for (auto& len : model) len = randomLength(rng);
     LineLengthIndex index;
     index.reset(model);
     for (int step = 0; step < 3000; ++step) {
-        const qsizetype line = model.empty() ? 0 : qsizetype(rng() % model.size());
+        const qsizetype line = model.empty() ? 0 : qsizetype(rng() % (model.size() + 1));
         switch (rng() % 3) {
         case 0: {
             std::vector<qsizetype> added(rng() % (step % 100 == 0 ? 3000 : 4));
-            for (auto& len : added) len = qsizetype(rng() % 50);
+            for (auto& len : added) len = randomLength(rng);
             index.insert(line, added);
             model.insert(model.begin() + line, added.begin(), added.end());
             break;
@@ -57,12 +60,28 @@ TEST(LineLengthIndex, RandomEditsMatchAPlainList) {
             break;
         }
         default:
-            if (!model.empty()) {
-                model[std::size_t(line)] = qsizetype(rng() % 200);
+            if (line < qsizetype(model.size())) {
+                model[std::size_t(line)] = randomLength(rng);
                 index.setLength(line, model[std::size_t(line)]);
             }
         }
         if (step % 250 == 0) expectSameAs(index, model);
     }
     expectSameAs(index, model);
+}
+
+TEST(LineLengthIndex, AppendingInBatchesMatchesAResetWithTheWhole) {
+    std::mt19937 rng(11);
+    std::vector<qsizetype> model;
+    LineLengthIndex appended;
+    for (const std::size_t batch : {std::size_t(1), std::size_t(700), std::size_t(3), std::size_t(2500), std::size_t(0), std::size_t(511)}) {
+        std::vector<qsizetype> lengths(batch);
+        for (auto& len : lengths) len = randomLength(rng);
+        appended.insert(appended.lineCount(), lengths);
+        model.insert(model.end(), lengths.begin(), lengths.end());
+    }
+    expectSameAs(appended, model);
+    LineLengthIndex whole;
+    whole.reset(model);
+    expectSameAs(whole, model);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -131,6 +133,86 @@ TEST_F(FileBytes, ReadGivesEveryByte) {
 
 TEST_F(FileBytes, ReadingAFolderFails) {
     EXPECT_THROW(filebytes::read(dir.path()), FileError);
+    EXPECT_THROW(filebytes::readPieces(dir.path(), 16, [](QByteArrayView) {}), FileError);
+    EXPECT_THROW(filebytes::readPieces(path("missing"), 16, [](QByteArrayView) {}), FileError);
+}
+
+TEST_F(FileBytes, ReadPiecesHandsOverFullPiecesInOrder) {
+    QByteArray bytes;
+    for (int i = 0; i < 1000; ++i) bytes.append(char(i * 13));
+    put("bin", bytes);
+    struct Case {
+        qsizetype piece;
+        filebytes::ByteRange range;
+        QByteArray expected;
+    };
+    const Case cases[] = {
+        {7, {}, bytes},
+        {1000, {}, bytes},
+        {4096, {}, bytes},
+        {64, {10, 500}, bytes.mid(10, 490)},
+        {64, {990, -1}, bytes.mid(990)},
+        {64, {500, 3000}, bytes.mid(500)},
+        {64, {2000, -1}, QByteArray()},
+    };
+    for (const Case& c : cases) {
+        QByteArray joined;
+        QList<qsizetype> sizes;
+        filebytes::readPieces(path("bin"), c.piece, [&](QByteArrayView piece) {
+            joined += piece;
+            sizes.append(piece.size());
+        }, c.range);
+        EXPECT_EQ(joined, c.expected) << c.piece << " from " << c.range.from;
+        for (qsizetype i = 0; i + 1 < sizes.size(); ++i) EXPECT_EQ(sizes[i], c.piece);
+    }
+}
+
+TEST_F(FileBytes, SaveInPiecesWritesThemInOrder) {
+    put("a.txt", "old");
+    filebytes::save(path("a.txt"), [](const filebytes::ByteSink& write) {
+        for (int i = 0; i < 100; ++i) write(QByteArray::number(i) + ",");
+    });
+    QByteArray expected;
+    for (int i = 0; i < 100; ++i) expected += QByteArray::number(i) + ",";
+    EXPECT_EQ(filebytes::read(path("a.txt")), expected);
+}
+
+// A save whose text fails to be made half way (here: an exception from the
+// producer) leaves the old file, no temporary file, and the exception.
+TEST_F(FileBytes, FailingProducerLeavesOldFileIntact) {
+    put("a.txt", "old");
+    EXPECT_THROW(filebytes::save(path("a.txt"),
+                                 [](const filebytes::ByteSink& write) {
+                                     write("new text");
+                                     throw std::bad_alloc();
+                                 }),
+                 std::bad_alloc);
+    EXPECT_EQ(filebytes::read(path("a.txt")), "old");
+    EXPECT_EQ(entries(), QStringList{"a.txt"});
+}
+
+TEST_F(FileBytes, FailuresNameTheFileAndTheCommonReasonsInJapanese) {
+    try {
+        filebytes::read(path("missing.lum"));
+        ADD_FAILURE() << "read a missing file";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.message(), "ファイル \"" + path("missing.lum") + "\" を読み込めません: ファイルまたはフォルダが見つかりません");
+    }
+    const std::pair<int, const char*> reasons[] = {
+        {ENOENT, "ファイルまたはフォルダが見つかりません"}, {EACCES, "アクセスが拒否されました"},
+        {EPERM, "アクセスが拒否されました"}, {EISDIR, "フォルダです"},
+        {ENOSPC, "ディスクの空き領域が足りません"}, {EROFS, "読み取り専用のファイルシステムです"},
+        {EFBIG, "ファイルが大きすぎます"}};
+    for (const auto& [error, reason] : reasons) EXPECT_EQ(fileErrorReason(error), QString::fromUtf8(reason)) << error;
+    EXPECT_EQ(fileErrorReason(EBUSY), qt_error_string(EBUSY));  // the system's text for the rest
+    EXPECT_EQ(FileError(FileError::Operation::Open, "/x/a.bat", "r").message(), "ファイル \"/x/a.bat\" を開けません: r");
+}
+
+TEST_F(FileBytes, OnlyAnExistingFileIsRequired) {
+    put("here", "x");
+    EXPECT_NO_THROW(requireExistingFile(path("here")));
+    EXPECT_THROW(requireExistingFile(path("missing")), FileError);
+    EXPECT_THROW(requireExistingFile(dir.path()), FileError);
 }
 
 }  // namespace

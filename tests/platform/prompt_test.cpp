@@ -1,12 +1,15 @@
 #include "platform/prompt.h"
 
 #include "platform/qtprompts.h"
+#include "platform/translations.h"
 #include "tests/support/modaldriver.h"
 #include "tests/support/qtprinters.h"
 #include "tests/support/scriptedprompts.h"
 
 #include <QAbstractButton>
 #include <QColorDialog>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -39,6 +42,17 @@ TEST(QtNameFiltersTest, ClassicFiltersBecomeQtFilters)
     EXPECT_EQ(qtNameFilters(QStringLiteral("blank| ; |b|*.b")),
               (QStringList{QStringLiteral("blank (*)"), QStringLiteral("b (*.b)")}));
     EXPECT_TRUE(qtNameFilters(QString()).isEmpty());
+}
+
+TEST(QtNameFiltersTest, ASaveDialogTakesTheChosenFiltersFirstExtension)
+{
+    const QStringList filters = qtNameFilters(kSourceFilter);
+    QStringList suffixes;
+    for (const QString& filter : filters)
+        suffixes << defaultSuffixOf(filter);
+    EXPECT_EQ(suffixes, (QStringList{"lum", "srx", "txt", "lum", ""}));
+    EXPECT_EQ(defaultSuffixOf(QStringLiteral("x (*.l?m)")), QString());
+    EXPECT_EQ(defaultSuffixOf(QStringLiteral("x (index.html)")), QString());
 }
 
 TEST(PromptServiceTest, ConveniencesReachTheServiceWithTheirKindAndFlags)
@@ -290,6 +304,36 @@ TEST(QtPromptsTest, SaveDialogAddsTheDefaultExtensionAndHonoursTheOverwriteOptio
     });
     EXPECT_EQ(qt.chooseSaveFile(request), QString());
     EXPECT_TRUE(confirms);
+}
+
+// In Japanese, wide enough for its columns, and a name typed without an
+// extension takes that of the filter the user picks.
+TEST(QtPromptsTest, SaveDialogSpeaksJapaneseAndFollowsTheChosenFilter)
+{
+    ASSERT_TRUE(installJapaneseQtTexts(*QCoreApplication::instance()));
+    QTemporaryDir dir;
+    QtPrompts qt;
+    FileDialogRequest request;
+    request.filter = kSourceFilter;
+    request.initialFolder = dir.path();
+    request.fileName = QStringLiteral("typed");
+    QStringList suffixes;
+    int width = 0;
+    QString cancelText;
+    whenModalShown<QFileDialog>([&](QFileDialog* dialog) {
+        width = dialog->width();
+        suffixes << dialog->defaultSuffix();
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        types->setCurrentIndex(1);
+        emit types->textActivated(types->itemText(1));
+        suffixes << dialog->defaultSuffix();
+        cancelText = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text();
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(qt.chooseSaveFile(request), dir.filePath(QStringLiteral("typed.srx")));
+    EXPECT_EQ(suffixes, (QStringList{QStringLiteral("lum"), QStringLiteral("srx")}));
+    EXPECT_GE(width, 760);
+    EXPECT_EQ(cancelText, QStringLiteral("キャンセル"));
 }
 
 TEST(QtPromptsTest, TextColourAndFolderPickersReturnNothingWhenCancelled)

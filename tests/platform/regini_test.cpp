@@ -238,6 +238,32 @@ TEST_F(RegIniTest, ErasingAndDeletingRemoveExactlyWhatTheyName)
     EXPECT_EQ(reg.ReadSections(), (QStringList{QStringLiteral("Editor"), QStringLiteral("Find")}));
 }
 
+TEST_F(RegIniTest, AClearedSectionStaysAsAnEmptySectionUntilErased)
+{
+    TRegIniFile reg(kQuodexKey);
+    reg.WriteString(QStringLiteral("CodeTemplate"), QStringLiteral("if"), QStringLiteral("1"));
+    reg.WriteString(QStringLiteral("CodeTemplate\\Inner"), QStringLiteral("x"), QStringLiteral("2"));
+    reg.WriteString(QStringLiteral("CodeTemplate"), QStringLiteral("Inner"), QStringLiteral("3"));
+
+    reg.ClearSection(QStringLiteral("codetemplate"));
+
+    const TRegIniFile fresh(kQuodexKey);
+    EXPECT_TRUE(fresh.SectionExists(QStringLiteral("CodeTemplate")));
+    EXPECT_EQ(fresh.ReadSection(QStringLiteral("CodeTemplate")), QStringList());
+    EXPECT_FALSE(fresh.ValueExists(QStringLiteral("CodeTemplate"), QStringLiteral("%empty")));
+    EXPECT_EQ(fresh.ReadString(QStringLiteral("CodeTemplate\\Inner"), QStringLiteral("x"), {}),
+              QStringLiteral("2"));
+
+    reg.WriteString(QStringLiteral("CodeTemplate"), QStringLiteral("%empty"), QStringLiteral("4"));
+    EXPECT_FALSE(rawValue(QStringLiteral("Quodex/CodeTemplate/%empty")).isValid());
+    EXPECT_EQ(reg.ReadSection(QStringLiteral("CodeTemplate")), QStringList{QStringLiteral("%empty")});
+    EXPECT_EQ(reg.ReadString(QStringLiteral("CodeTemplate"), QStringLiteral("%EMPTY"), {}),
+              QStringLiteral("4"));
+
+    reg.EraseSection(QStringLiteral("CodeTemplate"));
+    EXPECT_FALSE(reg.SectionExists(QStringLiteral("CodeTemplate")));
+}
+
 TEST_F(RegIniTest, EmptyNamesNeverEraseTheWholeKey)
 {
     TRegIniFile reg(QStringLiteral("Software\\Telsor"));

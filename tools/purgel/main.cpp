@@ -1,4 +1,5 @@
 // Purgel: erases the settings that "reg.ini" beside it names.
+#include "platform/translations.h"
 #include "tools/purgel/purgelform.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Purgel"));
+    installJapaneseQtTexts(app);
     TPurgelForm form;
     form.show();
     return QApplication::exec();

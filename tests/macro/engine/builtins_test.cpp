@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "macro/engine/ppa_builtins.h"
 #include "macro/engine/ppa_numbers.h"
+#include "macro/engine/ppa_prototype.h"
 #include "macro_fixture.h"
 
 namespace {
@@ -173,6 +175,23 @@ TEST(Calls, BuiltinDeclaredWithFewerParametersReadsSafely) {
     MacroHost host;
     host.ppa.DeclareRoutine("function Short(S: String): String;Index $1001;", true);
     EXPECT_EQ(host.run("Print('[' + Short('abc') + ']')"), "[]");
+}
+
+}  // namespace
+
+namespace {
+
+// Every row registers the Index it is found by, and its function belongs to
+// the group that Index names: a row edited in one place only is caught here.
+TEST(Builtins, EachRowDeclaresItsIndexAndGroup) {
+    ppa::NameTables none;
+    for (const ppa::BuiltinRow& row : ppa::builtinTable()) {
+        const ppa::RoutineEntry routine = ppa::parsePrototype(row.prototype, true, none);
+        EXPECT_EQ(routine.Index, row.index) << row.prototype;
+        EXPECT_EQ(static_cast<std::size_t>(row.index >> 12), row.function.index()) << row.prototype;
+        EXPECT_EQ(routine.IsFunction, row.index >= 0x1000) << row.prototype;
+    }
+    EXPECT_EQ(ppa::builtinTable().size(), 26u);
 }
 
 }  // namespace

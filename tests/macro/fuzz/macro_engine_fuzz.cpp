@@ -1,7 +1,8 @@
-// Any text, run as a macro, must end in a normal end or an EPPAError: no
-// crash, no sanitizer report, no other exception. A statement budget and a
-// string limit keep endless loops and doubling strings short. An input whose
-// first line starts with "!" gives that line as an extra host prototype.
+// Any text, checked and run as a macro, must end in a normal end or an
+// EPPAError: no crash, no sanitizer report, no other exception. A statement
+// budget and a string limit keep endless loops and doubling strings short. An
+// input whose first line starts with "!" gives that line as an extra host
+// prototype.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -78,6 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ppa.SetDeclarePrototype(prototypes);
     connectHost(ppa);
     ppa.SetSource(lines);
+    // The check compiles every statement, those no run reaches too; it
+    // reports what it finds and raises nothing.
+    ppa.Check();
     try {
         ppa.Execute();
     } catch (const ppa::EPPAError&) {

@@ -1,91 +1,20 @@
 // Runs the built quodex-macro on temporary macro files and checks what it
 // writes and how it exits.
-#include <fcntl.h>
-#include <gtest/gtest.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
 #include <thread>
-#include <vector>
 
-#include "tests/macro/sjistext.h"
-
-extern char** environ;
+#include "tests/macro/runner/runner_fixture.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
+using macrotest::Result;
+using macrotest::RunnerTest;
+using macrotest::readAll;
 using macrotest::sjis;
-
-std::string readAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class RunnerTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("quodex-macro-test-" + std::to_string(::getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    // Writes the UTF-8 text as a Shift-JIS macro file.
-    fs::path macro(const std::string& utf8Text, const std::string& name = "m.qmc") {
-        const fs::path path = dir_ / name;
-        std::ofstream(path, std::ios::binary) << sjis(utf8Text);
-        return path;
-    }
-
-    pid_t start(const std::vector<std::string>& args) {
-        std::vector<std::string> all{QUODEX_MACRO_RUNNER};
-        all.insert(all.end(), args.begin(), args.end());
-        std::vector<char*> argv;
-        for (std::string& a : all) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, (dir_ / "out").c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
-        posix_spawn_file_actions_addopen(&actions, 2, (dir_ / "err").c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
-        pid_t pid = 0;
-        EXPECT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
-        posix_spawn_file_actions_destroy(&actions);
-        return pid;
-    }
-
-    Result finish(pid_t pid) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-        Result r;
-        r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        r.out = readAll(dir_ / "out");
-        r.err = readAll(dir_ / "err");
-        return r;
-    }
-
-    Result run(const std::vector<std::string>& args) { return finish(start(args)); }
-
-    fs::path dir_;
-};
+namespace fs = std::filesystem;
 
 TEST_F(RunnerTest, PrintWritesUtf8Lines) {
     const Result r = run({macro("Print('日本語'); Print('')")});
@@ -113,10 +42,11 @@ TEST_F(RunnerTest, DefinesAreSeenByIsDefine) {
 }
 
 TEST_F(RunnerTest, ErrorKeepsEarlierOutputAndExitsOne) {
-    const Result r = run({macro("Print('before');\nPrint(Copy('x'))")});
+    const fs::path m = macro("Print('before');\nPrint(Copy('x'))");
+    const Result r = run({m});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "before\n");
-    EXPECT_EQ(r.err, "文法エラーです[]\n");
+    EXPECT_EQ(r.err, m.string() + ":2: 文法エラーです[]\n");
 }
 
 TEST_F(RunnerTest, ExitEndsNormally) {
@@ -136,8 +66,8 @@ TEST_F(RunnerTest, ConsoleDialogs) {
 
 TEST_F(RunnerTest, ExecReportsStartFailureAndExitCode) {
     const Result r =
-        run({macro("Print(IntToStr(Exec('/nonexistent/program', '', True)));"
-                   "Print(IntToStr(Exec('/bin/sh', '-c \"exit 7\"', True)))")});
+        run({"--permit", macro("Print(IntToStr(Exec('/nonexistent/program', '', True)));"
+                               "Print(IntToStr(Exec('/bin/sh', '-c \"exit 7\"', True)))")});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "0\n7\n");
 }
@@ -148,8 +78,9 @@ TEST_F(RunnerTest, UsageErrorsExitTwo) {
         const Result r = run(args);
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.out, "");
-        EXPECT_NE(r.err.find("usage: quodex-macro"), std::string::npos);
-        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+        EXPECT_EQ(r.err.rfind("quodex-macro: ", 0), 0u) << r.err;
+        EXPECT_NE(r.err.find("\n使い方: quodex-macro [--check]"), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 2);
     }
 }
 
@@ -170,11 +101,12 @@ TEST_F(RunnerTest, CtrlCStopsARunningMacro) {
     kill(pid, SIGINT);
     const Result r = finish(pid);
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "実行を中断しました\n");
+    EXPECT_EQ(r.err, m.string() + ":1: 実行を中断しました\n");
 }
 
 TEST_F(RunnerTest, CtrlCEndsALongSleep) {
-    const pid_t pid = start({macro("Sleep(60000); Print('never')")});
+    const fs::path m = macro("Sleep(60000); Print('never')");
+    const pid_t pid = start({m});
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     kill(pid, SIGINT);
     const auto before = std::chrono::steady_clock::now();
@@ -182,7 +114,7 @@ TEST_F(RunnerTest, CtrlCEndsALongSleep) {
     EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(5));
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "実行を中断しました\n");
+    EXPECT_EQ(r.err, m.string() + ":1: 実行を中断しました\n");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "tests/support/qtprinters.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/settingshive.h"
+#include "tests/support/accessibility.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -134,6 +135,12 @@ TEST_F(PurgelFormTest, AKeyOfOnlySeparatorsErasesNothing)
     prompts.expectNotice();
     pressButton();
     EXPECT_EQ(storedKeys(), before);
+}
+
+TEST_F(PurgelFormTest, EveryControlHasAName)
+{
+    form.show();
+    EXPECT_EQ(unnamedControls(&form), QStringList());
 }
 
 }  // namespace

@@ -1,0 +1,45 @@
+#include "settings/settingsmessages.h"
+
+#include "platform/prompt.h"
+
+namespace {
+
+enum class Box { Notice, Error };
+
+struct MessageRow {
+    SettingsMessage message;
+    Box box;
+    const char* text;
+};
+
+// clang-format off
+constexpr MessageRow kMessages[] = {
+    {SettingsMessage::DuplicateTemplate, Box::Notice, "既にその名前をもつテンプレートが存在します"},
+    {SettingsMessage::UnwritableTemplate, Box::Error,
+     "テンプレート「%1」の名前かコードに制御文字 0x02 または 0x03 が含まれているため、"
+     "テンプレートファイルに書き出せません。ファイルには何も書き出していません。"},
+    {SettingsMessage::NotAnInteger, Box::Error, "'%1' は有効な整数値ではありません"},
+    {SettingsMessage::CannotOpen, Box::Error, "%1 を開けませんでした"},
+};
+// clang-format on
+
+const MessageRow& rowOf(SettingsMessage message) {
+    const MessageRow& row = kMessages[int(message)];
+    Q_ASSERT(row.message == message);  // rows stand in the order of the enum
+    return row;
+}
+
+}  // namespace
+
+QString SettingsMessageText(SettingsMessage message, const QString& subject) {
+    QString text = QString::fromUtf8(rowOf(message).text);
+    return text.contains(u"%1") ? text.arg(subject) : text;
+}
+
+void ShowSettingsMessage(SettingsMessage message, QWidget* owner, const QString& subject) {
+    const QString text = SettingsMessageText(message, subject);
+    if (rowOf(message).box == Box::Notice)
+        prompts().showMessage(text, owner);
+    else
+        prompts().showError(text, owner);
+}
