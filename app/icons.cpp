@@ -242,6 +242,24 @@ void split(QPainter& p) {
     p.drawLine(QPointF(1.5, 8), QPointF(14.5, 8));
 }
 
+// A page of code: a sheet with indented lines.
+void sourceFile(QPainter& p) {
+    sheet(p, QRectF(2.5, 1.5, 11, 13));
+    p.setPen(QPen(kBlue, 1.2));
+    p.drawLine(QPointF(4.5, 5), QPointF(9, 5));
+    p.drawLine(QPointF(6.5, 7.5), QPointF(11, 7.5));
+    p.drawLine(QPointF(6.5, 10), QPointF(10, 10));
+    p.drawLine(QPointF(4.5, 12.5), QPointF(7, 12.5));
+}
+
+// An action: a lightning bolt.
+void actionEntry(QPainter& p) {
+    p.setPen(QPen(kInk, 0.8));
+    p.setBrush(QColor(240, 150, 30));
+    p.drawPolygon(QPolygonF({QPointF(9.5, 1), QPointF(3.5, 9), QPointF(7.5, 9), QPointF(5.5, 15),
+                             QPointF(12.5, 6.5), QPointF(8.5, 6.5), QPointF(11, 1)}));
+}
+
 QIcon standard(QStyle::StandardPixmap pixmap) {
     return QApplication::style()->standardIcon(pixmap);
 }
@@ -273,6 +291,8 @@ QIcon iconFor(Glyph glyph) {
         case Glyph::Cut: return paintedIcon(cut);
         case Glyph::Paste: return paintedIcon(paste);
         case Glyph::Split: return paintedIcon(split);
+        case Glyph::SourceFile: return paintedIcon(sourceFile);
+        case Glyph::ActionEntry: return paintedIcon(actionEntry);
     }
     return {};
 }

@@ -28,6 +28,8 @@ enum class Glyph {
     Cut,
     Paste,
     Split,
+    SourceFile,   // the action tree's file nodes
+    ActionEntry,  // the action tree's action nodes
 };
 
 QIcon iconFor(Glyph glyph);

@@ -2,10 +2,13 @@
 #include "app/dirlistbox.h"
 #include "app/drivecombobox.h"
 #include "app/hinttips.h"
+#include "app/icons.h"
 #include "app/mainunit.h"
+#include "app/searchhost.h"
 #include "app/statusbar.h"
 #include "palette/functionpalette.h"
 #include "search/actionviewer.h"
+#include "search/findreplace.h"
 #include "settings/menubar.h"
 
 #include <QComboBox>
@@ -91,8 +94,7 @@ void TMF::buildBars() {
     MFFindComboBox->setFixedWidth(kQuickFindWidth);
     MFFindComboBox->setAccessibleName(Panel1->windowTitle());
     MFFindComboBox->lineEdit()->setAccessibleName(Panel1->windowTitle());
-    // The quick find arrives with the find commands; until then it is inert.
-    MFFindComboBox->setEnabled(false);
+    FindReplace->AttachQuickFind(MFFindComboBox);
     Panel1->addWidget(MFFindComboBox);
 
     FileBar = addBar("FileBar", "ファイル");
@@ -118,6 +120,7 @@ void TMF::buildBars() {
     // Docked with the others, but the mouse does not drag it on its own.
     FindBar->setMovable(false);
     FindBar->addActions({ActionList1.Find, ActionList1.ToolButton1});
+    FindBar->widgetForAction(ActionList1.Find)->setObjectName("FindButton");
     FindBar->widgetForAction(ActionList1.ToolButton1)->setObjectName("ToolButton1");
 }
 
@@ -131,7 +134,8 @@ void TMF::buildMainPanel() {
     LeftPanel->setChildrenCollapsible(false);
     LeftPanel->setMinimumWidth(1);
 
-    ActionViewPanel = new TActionViewer(ActionList1.ActionVew);
+    ActionViewPanel = new TActionViewer(ActionList1.ActionVew, *SearchHost);
+    ActionViewPanel->SetImages(iconFor(Glyph::SourceFile), iconFor(Glyph::ActionEntry));
     ActionViewPanel->Tree->setAccessibleName("アクションビューア");
 
     FolderPanel = named(new QWidget, "FolderPanel");

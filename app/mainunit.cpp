@@ -7,6 +7,7 @@
 #include "app/macrowindowadapter.h"
 #include "app/monitorhost.h"
 #include "app/palettehost.h"
+#include "app/searchhost.h"
 #include "app/statusbar.h"
 #include "components/editorex.h"
 #include "macro/host/macrohost.h"
@@ -17,6 +18,8 @@
 #include "platform/prompt.h"
 #include "platform/regini.h"
 #include "platform/singleinstance.h"
+#include "search/actionviewer.h"
+#include "search/findreplace.h"
 #include "settings/codetemplates.h"
 #include "settings/currentfolder.h"
 #include "settings/menubar.h"
@@ -47,6 +50,8 @@ QString literalTitle(QString text) { return text.replace("[*]", "[*][*]"); }
 TMF::TMF(const QStringList& commandLine, QWidget* parent)
     : QMainWindow(parent), commandLine_(commandLine) {
     MonitorHost = std::make_unique<TMonitorHost>(*this);
+    SearchHost = std::make_unique<TSearchHost>(*this);
+    FindReplace = std::make_unique<TFindReplace>(*SearchHost);
     buildForm();
     EditCommands = new TEditCommands(*this);
     SettingsDialogs = std::make_unique<TSettingsDialogs>(*this, Settings, Wheel.LineCount, SnippetList);
@@ -131,6 +136,11 @@ void TMF::bindHandlers() {
     on(a.ToolButton1, *MacroHost, &TMacroHost::ToolButton1Click);
     on(a.MacroEditItem, *MacroHost, &TMacroHost::ShowMacroEditForm);
     on(a.MacroStopItem, *MacroHost, &TMacroHost::StopMacroClick);
+    on(a.Find, *FindReplace, &TFindReplace::FindExecute);
+    on(a.Replace, *FindReplace, &TFindReplace::ReplaceExecute);
+    on(a.FindNext, *FindReplace, &TFindReplace::FindNextExecute);
+    on(a.FindBack, *FindReplace, &TFindReplace::FindBackExecute);
+    on(a.ActionVew, *ActionViewPanel, &TActionViewer::ActionVewExecute);
     bindBookmarkItems();
     a.ActionVewM->setChecked(true);
     a.FolderExpM->setChecked(true);

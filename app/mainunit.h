@@ -40,6 +40,8 @@ class TEditorEx;
 class TDriveComboBox;
 class TDropDst;
 class TEditCommands;
+class TFindReplace;
+class TSearchHost;
 class TActionViewer;
 class TFunctionPalette;
 class TMacroHost;
@@ -194,6 +196,11 @@ public:
     std::unique_ptr<TSettingsDialogs> SettingsDialogs;
     // The macros: the interpreter, the macro menu and the macro edit window.
     std::unique_ptr<TMacroHost> MacroHost;
+
+    // Find and replace, with the quick-find box; the window as they and the
+    // action viewer see it.
+    std::unique_ptr<TSearchHost> SearchHost;
+    std::unique_ptr<TFindReplace> FindReplace;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -7,6 +7,7 @@
 #include "search/foldermonitor.h"
 
 #include <QAction>
+#include <QTimer>
 
 TMonitorHost::TMonitorHost(TMF& window) : window_(window) {}
 
@@ -32,8 +33,28 @@ void TMonitorHost::RetargetMonitor(const QString& folder) {
     monitor_->RetargetMonitor(folder);
 }
 
+// The monitor counts a change as answered once its request has run: a
+// rebuild held back now would otherwise never come.
 void TMonitorHost::refreshRequest() {
-    if (window_.AutoRefreshTree) window_.ActionList1.ActionVew->trigger();
+    if (window_.AutoRefreshTree) {
+        window_.ActionList1.ActionVew->trigger();
+        return;
+    }
+    if (refreshHeldBack_) return;
+    refreshHeldBack_ = true;
+    retryHeldBackRefresh();
+}
+
+void TMonitorHost::retryHeldBackRefresh() {
+    constexpr int kRetryMs = 200;
+    QTimer::singleShot(kRetryMs, &window_, [this] {
+        if (!window_.AutoRefreshTree) {
+            retryHeldBackRefresh();
+            return;
+        }
+        refreshHeldBack_ = false;
+        window_.ActionList1.ActionVew->trigger();
+    });
 }
 
 // A name handed over while another is being opened is taken in the same

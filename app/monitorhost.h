@@ -23,13 +23,17 @@ public:
     // Nothing before Start and after Stop.
     ::FolderMonitor* Monitor() const { return monitor_.get(); }
 
-    // Rebuilds the action tree unless the window holds rebuilds back.
+    // Rebuilds the action tree; while the window holds rebuilds back (Save
+    // All asking for a file name, say), once it lets them go again.
     void refreshRequest() override;
     // Opens the file a second instance handed over, then resets the file.
     void handoverRequest() override;
 
 private:
     TMF& window_;
+    void retryHeldBackRefresh();
+
     QString appFolder_;
     std::unique_ptr<::FolderMonitor> monitor_;
+    bool refreshHeldBack_ = false;
 };

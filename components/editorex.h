@@ -37,6 +37,7 @@
 #include <QWidget>
 
 #include <bitset>
+#include <functional>
 #include <memory>
 
 class QFont;
@@ -176,7 +177,23 @@ public:
     // Replaces every match in the text as one undo step and returns their
     // number. Regular expressions expand \0..\9 and $0..$9 in `text`. The
     // component never asks: `confirm` is accepted for the callers' sake.
+    // The new text is put together in one pass and goes in as one edit; a
+    // search that fails or is stopped changes nothing. The selection keeps
+    // its place in the text around it.
     int ReplaceAll(QByteArrayView text, bool confirm);
+    // What ReplaceAll would put in place of the hit the selection holds:
+    // `text` with a regular expression's group references expanded; `text`
+    // itself for other searches or when the selection is not a hit.
+    QByteArray SelectionReplacement(QByteArrayView text) const;
+    // Why the last search or replace-all found nothing, when it was not for
+    // want of a match.
+    TSearchFailure SearchFailure() const;
+    // Why the find string does not compile as a regular expression; empty
+    // when it does (or is not one).
+    QString SearchPatternError() const;
+    // Asked now and then while a search or replace-all runs; true ends it,
+    // finding and changing nothing. An empty function removes it.
+    void SetSearchStopCheck(std::function<bool()> stop);
 
     // ---- split views ----
     // Makes this editor a second view on main's text: one document, one undo
@@ -269,6 +286,7 @@ private:
     QByteArray findString_;
     TExSearchOptions searchOptions_;
     mutable std::unique_ptr<TextSearcher> searcher_;
+    std::function<bool()> searchStop_;
     // Visible stretch that carries hit marks, and what they were made for.
     qsizetype hitStart_ = 0;
     qsizetype hitEnd_ = 0;

@@ -25,6 +25,21 @@ SearchOptions searchOptionsOf(TExSearchOptions set) {
     return o;
 }
 
+// Follows one position of the text through a replace-all, hit by hit in
+// text order: behind a hit it moves with the growth before it, inside a hit
+// it goes to the start of the hit's replacement.
+struct FollowedPosition {
+    qsizetype before;
+    qsizetype after = -1;
+
+    void pass(const TextMatch& m, qsizetype growthBefore) {
+        if (after >= 0) return;
+        const bool behind = before > m.start && before >= m.start + m.length;
+        if (!behind) after = std::min(before, m.start) + growthBefore;
+    }
+    qsizetype result(qsizetype totalGrowth) const { return after >= 0 ? after : before + totalGrowth; }
+};
+
 }  // namespace
 
 void TEditorEx::SetFindString(QByteArrayView text) {
@@ -46,6 +61,7 @@ const TextSearcher* TEditorEx::searcher() const {
         // Patterns, like the text, use CR LF for a line end.
         const QString pattern = cp932::decode(findString_);
         searcher_ = std::make_unique<TextSearcher>(pattern, searchOptionsOf(searchOptions_));
+        searcher_->setStopCheck(searchStop_);
     }
     return searcher_->isValid() ? searcher_.get() : nullptr;
 }
@@ -92,19 +108,67 @@ bool TEditorEx::FindPrev() {
     return m && selectMatch(m->start, m->length);
 }
 
+// One edit from the first hit to the end of the last, with the text between
+// the hits copied once: an edit per hit would cost a pass over the line table
+// and an undo record each.
 int TEditorEx::ReplaceAll(QByteArrayView text, bool /*confirm*/) {
     const TextSearcher* s = searcher();
     if (s == nullptr) return 0;
     const QString replacement = QString::fromUtf8(utf8Of(text));
-    const std::vector<TextMatch> matches = s->findAll(range(0, docLength()), 0, docLength(), &replacement);
+    const QByteArrayView doc = range(0, docLength());
+    const std::vector<TextMatch> matches = s->findAll(doc, 0, doc.size(), &replacement);
     if (matches.empty()) return 0;
-    sci(B::SCI_BEGINUNDOACTION);
-    // From the last match back, so the earlier positions stay valid.
-    for (auto it = matches.rbegin(); it != matches.rend(); ++it) {
-        replaceRange(it->start, it->start + it->length, it->replacement.toUtf8());
+
+    const qsizetype from = matches.front().start;
+    const qsizetype to = matches.back().start + matches.back().length;
+    FollowedPosition anchor{sci(B::SCI_GETANCHOR)};
+    FollowedPosition caret{sci(B::SCI_GETCURRENTPOS)};
+    QByteArray joined;
+    joined.reserve(to - from + qsizetype(matches.size()) * replacement.size());
+    qsizetype at = from;
+    for (const TextMatch& m : matches) {
+        const qsizetype growth = from + joined.size() - at;
+        anchor.pass(m, growth);
+        caret.pass(m, growth);
+        joined.append(doc.sliced(at, m.start - at));
+        joined.append(m.replacement.toUtf8());
+        at = m.start + m.length;
     }
+    const qsizetype growth = from + joined.size() - to;
+
+    sci(B::SCI_BEGINUNDOACTION);
+    replaceRange(from, to, joined);
     sci(B::SCI_ENDUNDOACTION);
+    selectRange(anchor.result(growth), caret.result(growth));
     return int(matches.size());
+}
+
+QByteArray TEditorEx::SelectionReplacement(QByteArrayView text) const {
+    const TextSearcher* s = searcher();
+    if (s == nullptr || !searchOptions_.Contains(TExSearchOption::Regexp)) return text.toByteArray();
+    const qsizetype start = sci(B::SCI_GETSELECTIONSTART);
+    const qsizetype end = sci(B::SCI_GETSELECTIONEND);
+    const qsizetype lineStart = sci(B::SCI_POSITIONFROMLINE, sci(B::SCI_LINEFROMPOSITION, start));
+    const QString replacement = QString::fromUtf8(utf8Of(text));
+    const QByteArrayView tail = range(lineStart, docLength());
+    const auto matches = s->findAll(tail, start - lineStart, std::max(end, start + 1) - lineStart, &replacement);
+    if (matches.empty() || matches.front().start != start - lineStart || matches.front().length != end - start)
+        return text.toByteArray();
+    return cp932::encode(matches.front().replacement);
+}
+
+TSearchFailure TEditorEx::SearchFailure() const {
+    return searcher_ ? searcher_->failure() : TSearchFailure::None;
+}
+
+QString TEditorEx::SearchPatternError() const {
+    searcher();
+    return searcher_->patternError();
+}
+
+void TEditorEx::SetSearchStopCheck(std::function<bool()> stop) {
+    searchStop_ = std::move(stop);
+    if (searcher_) searcher_->setStopCheck(searchStop_);
 }
 
 // ---- hit marks ---------------------------------------------------------------------

@@ -6,6 +6,14 @@
 
 enum class TExSearchOption : int { MatchCase = 0, Regexp = 1, Fuzzy = 2, WholeWord = 3 };
 
+// Why a search found nothing when it was not for want of a match.
+enum class TSearchFailure {
+    None,
+    BadPattern,  // a regular expression that does not compile
+    Stopped,     // the caller's stop check asked the search to end
+    TooComplex,  // the regular-expression engine gave up (its backtracking limit)
+};
+
 class TExSearchOptions {
 public:
     TExSearchOptions() = default;

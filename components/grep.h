@@ -27,8 +27,11 @@ public:
     bool GrepFile(const QString& path);
 
 private:
-    bool matches(QByteArrayView line) const;
-    void take(QByteArrayView line);
+    // Where the pattern next starts at or after `from`, or -1.
+    qsizetype find(QByteArrayView text, qsizetype from) const;
+    // Reports the matching lines of `text`, which ends at a line end.
+    void scanLines(QByteArrayView text);
 
     QByteArray pattern_;
+    QByteArray buffer_;  // kept from file to file
 };

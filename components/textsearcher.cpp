@@ -154,6 +154,7 @@ TextSearcher::TextSearcher(const QString& pattern, SearchOptions options) : opti
         regex_ = QRegularExpression(QStringLiteral("(*ANYCRLF)") + pattern, flags);
         valid_ = regex_.isValid();
         if (valid_) regex_.optimize();
+        if (!valid_) failure_ = TSearchFailure::BadPattern;
         return;
     }
     if (options_.fuzzy) {
@@ -168,14 +169,25 @@ TextSearcher::TextSearcher(const QString& pattern, SearchOptions options) : opti
     valid_ = true;
 }
 
+bool TextSearcher::begin() const {
+    failure_ = options_.regexp && !regex_.isValid() ? TSearchFailure::BadPattern : TSearchFailure::None;
+    return valid_;
+}
+
+bool TextSearcher::stopRequested() const {
+    if (!stop_ || !stop_()) return false;
+    failure_ = TSearchFailure::Stopped;
+    return true;
+}
+
 std::optional<TextMatch> TextSearcher::findForward(QByteArrayView text, qsizetype from) const {
-    if (!valid_ || from < 0 || from > text.size()) return std::nullopt;
+    if (!begin() || from < 0 || from > text.size()) return std::nullopt;
     return bytewise() ? bytesForward(text, from) : windowForward(text, from);
 }
 
 std::optional<TextMatch> TextSearcher::findBackward(QByteArrayView text, qsizetype before) const {
     before = std::min(before, text.size());
-    if (!valid_ || before <= 0) return std::nullopt;
+    if (!begin() || before <= 0) return std::nullopt;
     return bytewise() ? bytesBackward(text, before) : windowBackward(text, before);
 }
 
@@ -194,6 +206,7 @@ qsizetype TextSearcher::rawFind(QByteArrayView text, qsizetype from) const {
     const qsizetype overlap = needle_.size() - 1;
     thread_local QByteArray folded;
     for (qsizetype start = from; start + needle_.size() <= text.size(); start += kBlock) {
+        if (stopRequested()) return -1;
         const qsizetype length = std::min(kBlock + overlap, text.size() - start);
         folded.resize(length);
         const char* in = text.data() + start;
@@ -213,6 +226,7 @@ std::optional<TextMatch> TextSearcher::bytesForward(QByteArrayView text, qsizety
     for (qsizetype at = rawFind(text, from); at >= 0; at = rawFind(text, at + 1)) {
         const qsizetype end = pastSelector(text, at + needle_.size());
         if (!options_.wholeWord || wordBoundedBytes(text, at, end)) return TextMatch{at, end - at, {}};
+        if (stopRequested()) break;
     }
     return std::nullopt;
 }
@@ -226,7 +240,9 @@ std::optional<TextMatch> TextSearcher::bytesBackward(QByteArrayView text, qsizet
         for (qsizetype at = rawFind(piece, from); at >= 0 && at < before; at = rawFind(piece, at + 1)) {
             const qsizetype end = pastSelector(text, at + needle_.size());
             if (!options_.wholeWord || wordBoundedBytes(text, at, end)) last = TextMatch{at, end - at, {}};
+            if (stopRequested()) return std::nullopt;
         }
+        if (failed()) return std::nullopt;
         if (last || from == 0) return last;
     }
 }
@@ -239,7 +255,12 @@ std::optional<TextSearcher::WindowMatch> TextSearcher::matchInWindow(const Windo
     while (at <= text.size()) {
         WindowMatch m;
         if (options_.regexp) {
-            m.groups = regex_.match(w.text, at);
+            // The window came from UTF-8 and is valid UTF-16: checking it
+            // again at every call would cost a pass over the rest of it.
+            m.groups = regex_.match(w.text, at, QRegularExpression::NormalMatch,
+                                    QRegularExpression::DontCheckSubjectStringMatchOption);
+            // An invalid result from a valid expression: the engine's limit.
+            if (!m.groups.isValid()) failure_ = TSearchFailure::TooComplex;
             if (!m.groups.hasMatch()) return std::nullopt;
             m.start = m.groups.capturedStart();
             m.end = pastSelector(text, m.groups.capturedEnd());
@@ -252,6 +273,7 @@ std::optional<TextSearcher::WindowMatch> TextSearcher::matchInWindow(const Windo
             m.end = origin[std::size_t(hit + foldedNeedle_.size())];
         }
         if (!options_.wholeWord || (!isWordAt(text, m.start - 1) && !isWordAt(text, m.end))) return m;
+        if (stopRequested()) return std::nullopt;
         at = nextCharIndex(text, m.start);
     }
     return std::nullopt;
@@ -262,8 +284,10 @@ std::optional<TextMatch> TextSearcher::windowForward(QByteArrayView text, qsizet
     const qsizetype from16 = utf16Length(text.sliced(start, from - start));
     for (qsizetype span = kFirstWindow;; span *= 4) {
         const qsizetype end = from + span >= text.size() ? text.size() : lineEndAfter(text, from + span);
+        if (stopRequested()) return std::nullopt;
         const Window w(text, start, end, options_.fuzzy && !options_.regexp);
         const auto m = matchInWindow(w, from16);
+        if (failed()) return std::nullopt;
         // A match that touches the window's end might continue past it.
         if (m && (m->end < w.text.size() || w.reachesEnd(text))) {
             Utf8Walker walk(w.text);
@@ -280,14 +304,16 @@ std::optional<TextMatch> TextSearcher::windowBackward(QByteArrayView text, qsize
         // Room after `before` too: a match starting before it may end
         // lines later.
         const qsizetype end = lineEndAfter(text, std::min(text.size(), before + span));
+        if (stopRequested()) return std::nullopt;
         const Window w(text, start, end, options_.fuzzy && !options_.regexp);
         const qsizetype before16 = utf16Length(text.sliced(start, before - start));
         std::optional<qsizetype> best;
         for (auto m = matchInWindow(w, 0); m && m->start < before16;
              m = matchInWindow(w, nextCharIndex(w.text, m->start))) {
             best = m->start;
-            if (m->start >= w.text.size()) break;
+            if (m->start >= w.text.size() || stopRequested()) break;
         }
+        if (failed()) return std::nullopt;
         if (best) {
             // Measure the match again without the window's end in the way.
             Utf8Walker walk(w.text);
@@ -300,14 +326,16 @@ std::optional<TextMatch> TextSearcher::windowBackward(QByteArrayView text, qsize
 std::vector<TextMatch> TextSearcher::findAll(QByteArrayView text, qsizetype from, qsizetype to,
                                              const QString* replacement) const {
     std::vector<TextMatch> all;
-    if (!valid_) return all;
+    if (!begin()) return all;
     from = std::clamp<qsizetype>(from, 0, text.size());
     to = std::clamp<qsizetype>(to, from, text.size());
     if (bytewise()) {
         for (auto m = bytesForward(text, from); m && m->start < to; m = bytesForward(text, m->start + m->length)) {
             if (replacement) m->replacement = *replacement;
             all.push_back(*m);
+            if (stopRequested()) break;
         }
+        if (failed()) all.clear();
         return all;
     }
     const qsizetype start = lineStartBefore(text, from);
@@ -324,6 +352,9 @@ std::vector<TextMatch> TextSearcher::findAll(QByteArrayView text, qsizetype from
         if (replacement) t.replacement = options_.regexp ? expandReplacement(*replacement, m->groups) : *replacement;
         all.push_back(std::move(t));
         at = m->end > m->start ? m->end : nextCharIndex(w.text, m->end);
+        if (stopRequested()) break;
     }
+    // Half a list would pass for all of them.
+    if (failed()) all.clear();
     return all;
 }

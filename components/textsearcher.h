@@ -12,11 +12,20 @@
 // matches a line end, so matches may span lines. A regular expression ignores
 // the fuzzy option. Whole word: the match is neither preceded nor followed by
 // a letter or digit of any script or an underscore.
+//
+// A long search can be stopped: it asks its stop check between pieces of
+// work (blocks of text, windows, matches) and, when told to, ends finding
+// nothing. A regular expression that exceeds the engine's backtracking limit
+// also ends the search finding nothing. failure() tells such ends apart from
+// an honest "no match".
+#include "components/exsearchoptions.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QRegularExpression>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -39,6 +48,14 @@ public:
 
     // False for an empty pattern or a regular expression that does not compile.
     bool isValid() const { return valid_; }
+    // Why the regular expression does not compile; empty when it does.
+    QString patternError() const { return regex_.isValid() ? QString() : regex_.errorString(); }
+
+    // Asked now and then while a search runs; true ends it.
+    void setStopCheck(std::function<bool()> stop) { stop_ = std::move(stop); }
+    // Why the last search found nothing, if not for want of a match: None
+    // after a search that ran to its end (whether it found anything or not).
+    TSearchFailure failure() const { return failure_; }
 
     // The first match starting at or after `from`.
     std::optional<TextMatch> findForward(QByteArrayView text, qsizetype from) const;
@@ -60,6 +77,11 @@ private:
     };
 
     bool bytewise() const { return !options_.regexp && !options_.fuzzy; }
+    // Starts a search's bookkeeping; false when there is nothing to search with.
+    bool begin() const;
+    // Asks the stop check; true (and failure() Stopped) when the search must end.
+    bool stopRequested() const;
+    bool failed() const { return failure_ != TSearchFailure::None; }
     std::optional<TextMatch> bytesForward(QByteArrayView text, qsizetype from) const;
     std::optional<TextMatch> bytesBackward(QByteArrayView text, qsizetype before) const;
     qsizetype rawFind(QByteArrayView text, qsizetype from) const;
@@ -74,6 +96,8 @@ private:
     QByteArray needle_;       // UTF-8; ASCII lowered when case is ignored
     QString foldedNeedle_;    // fuzzy
     QRegularExpression regex_;
+    std::function<bool()> stop_;
+    mutable TSearchFailure failure_ = TSearchFailure::None;
 };
 
 // Expands \0..\9, $0..$9, "\\" and "$$" in a regular-expression replacement.

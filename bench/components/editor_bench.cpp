@@ -4,6 +4,7 @@
 // across the whole text. The file is taken from $QUODEX_CORPUS or
 // <source>/corpus/big.lum; the saved copy goes to $QUODEX_SAVE_TO (default:
 // beside it, "saved.lum").
+#include "bench/qtbenchmain.h"
 #include "components/editorex.h"
 #include "platform/cp932.h"
 #include "platform/filebytes.h"
@@ -166,11 +167,5 @@ BENCHMARK(BM_FindNextIgnoringCase)->Unit(benchmark::kMillisecond)->UseRealTime()
 BENCHMARK(BM_ColourWholeText)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    sharedEditor.reset();
-    return 0;
+    return runQtBenchmarks(argc, argv, [] { sharedEditor.reset(); });
 }

@@ -61,7 +61,7 @@ TEST_F(MainWindowTest, NoTwoActionsShareAShortcut) {
 TEST_F(MainWindowTest, CommandsOfLaterFeaturesAreDisabledAndTheirMirrorsFollow) {
     TMF& mf = showWindow();
     const TActionList& a = mf.ActionList1;
-    for (QAction* later : {a.Find, a.ShowEditorConfig})
+    for (QAction* later : {a.ShowEditorConfig})
         EXPECT_FALSE(later->isEnabled()) << later->objectName().toStdString();
 
     a.SelIndent->setEnabled(false);
@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, ButtonsShowTheirHintAsToolTipAndNothingWithoutOne) {
     };
     // A tip once shown fades out slowly: the silent ones first.
     EXPECT_EQ(tipOf(buttonOf(mf.FileBar, mf.ActionList1.SaveAll)), "");
-    EXPECT_EQ(tipOf(mf.findChild<QToolButton*>("RedrawButton")), "");
+    EXPECT_EQ(tipOf(mf.findChild<QToolButton*>("Action_ReDrawButton")), "");
     EXPECT_EQ(tipOf(buttonOf(mf.FileBar, mf.ActionList1.NewText)), "新しいソースまたはテキストを作成します");
 }
 

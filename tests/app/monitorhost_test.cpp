@@ -120,7 +120,7 @@ protected:
     int redraws = 0;
 };
 
-TEST_F(MonitorHostTest, AChangeInTheCurrentFolderRedrawsTheViewerOnlyWhileAllowed) {
+TEST_F(MonitorHostTest, AChangeInTheCurrentFolderRedrawsTheViewerOnceAllowed) {
     TMF& mf = start(folder("current"));
     waitUntilWatching();
 
@@ -129,13 +129,17 @@ TEST_F(MonitorHostTest, AChangeInTheCurrentFolderRedrawsTheViewerOnlyWhileAllowe
     pumpFor(300);
     EXPECT_EQ(redraws, 1);
 
-    // As while Save All writes its files.
+    // As while Save All writes its files: none then, one once it is done.
     mf.AutoRefreshTree = false;
     redraws = 0;
     touch(folder("current") + "saved.lum");
+    touch(folder("current") + "saved2.lum");
     pumpFor(500);
     EXPECT_EQ(redraws, 0);
     mf.AutoRefreshTree = true;
+    EXPECT_TRUE(pumpUntil([&] { return redraws > 0; }));
+    pumpFor(300);
+    EXPECT_EQ(redraws, 1);
 }
 
 TEST_F(MonitorHostTest, MovingTheFolderExplorerMovesTheWatch) {

@@ -150,3 +150,82 @@ TEST(EditorSearch, AHitTakesADuplicateCodeWhole) {
     // Nothing invisible is left behind in the text.
     EXPECT_EQ(e.Scintilla()->SendScintilla(QsciScintillaBase::SCI_GETLENGTH), 5);
 }
+
+TEST(EditorSearch, ReplaceAllKeepsTheSelectionWhereItStoodInTheText) {
+    TEditorEx e;
+    e.Lines().SetText(sj("表 ab 表 ab 表"));
+    e.SetFindString("ab");
+    // Between the hits: moved by the growth before it.
+    e.SetSelStart(6);
+    e.SetSelLength(2);
+    EXPECT_EQ(e.ReplaceAll("xyz", false), 2);
+    EXPECT_EQ(e.Lines().Text(), sj("表 xyz 表 xyz 表"));
+    EXPECT_EQ(e.GetSelStart(), 7);
+    EXPECT_EQ(e.GetSelText(), sj("表"));
+    // Inside a hit: at the start of its replacement.
+    e.SetFindString("xyz");
+    e.SetSelStart(11);
+    EXPECT_EQ(e.ReplaceAll("", false), 2);
+    EXPECT_EQ(e.GetSelStart(), 7);
+    EXPECT_EQ(e.GetSelLength(), 0);
+}
+
+TEST(EditorSearch, AStopCheckEndsASearchFindingAndChangingNothing) {
+    TEditorEx e;
+    e.Lines().SetText("ab ab ab");
+    e.SetFindString("ab");
+    int asked = 0;
+    e.SetSearchStopCheck([&] { return ++asked > 1; });
+    EXPECT_EQ(e.ReplaceAll("x", false), 0);
+    EXPECT_EQ(e.SearchFailure(), TSearchFailure::Stopped);
+    EXPECT_EQ(e.Lines().Text(), "ab ab ab");
+    for (const TExSearchOptions& options : {TExSearchOptions{}, TExSearchOptions{O::Regexp}, TExSearchOptions{O::Fuzzy}}) {
+        e.SetExSearchOptions(options);
+        e.SetSearchStopCheck([] { return true; });
+        e.SetSelStart(8);
+        EXPECT_FALSE(e.FindPrev());
+        EXPECT_EQ(e.SearchFailure(), TSearchFailure::Stopped);
+        e.SetSearchStopCheck({});
+        EXPECT_TRUE(e.FindPrev());
+        EXPECT_EQ(e.SearchFailure(), TSearchFailure::None);
+    }
+}
+
+TEST(EditorSearch, FailuresOfRegularExpressionsAreToldApartFromNoMatch) {
+    TEditorEx e;
+    e.Lines().SetText(QByteArray(40, 'a') + "!");
+    e.SetExSearchOptions({O::Regexp});
+    e.SetFindString("a(b");
+    EXPECT_FALSE(e.Find());
+    EXPECT_EQ(e.SearchFailure(), TSearchFailure::BadPattern);
+    EXPECT_EQ(e.SearchPatternError(), "missing closing parenthesis");
+
+    e.SetFindString("(a+)+$");
+    EXPECT_EQ(e.SearchPatternError(), "");
+    EXPECT_FALSE(e.FindNext());
+    EXPECT_EQ(e.SearchFailure(), TSearchFailure::TooComplex);
+    e.SetSelStart(41);
+    EXPECT_FALSE(e.FindPrev());
+    EXPECT_EQ(e.SearchFailure(), TSearchFailure::TooComplex);
+    EXPECT_EQ(e.ReplaceAll("x", false), 0);
+    EXPECT_EQ(e.SearchFailure(), TSearchFailure::TooComplex);
+
+    e.SetFindString("z");
+    EXPECT_FALSE(e.FindNext());
+    EXPECT_EQ(e.SearchFailure(), TSearchFailure::None);
+}
+
+TEST(EditorSearch, TheReplacementOfTheSelectedHitExpandsGroups) {
+    TEditorEx e;
+    e.Lines().SetText(sj("k=v 表=x"));
+    e.SetFindString("(\\S)=(\\S)");
+    e.SetExSearchOptions({O::Regexp});
+    e.SetSelStart(4);
+    ASSERT_TRUE(e.FindNext());
+    EXPECT_EQ(e.SelectionReplacement("$2<\\1"), sj("x<表"));
+    e.SetSelStart(1);
+    e.SetSelLength(2);  // not a hit
+    EXPECT_EQ(e.SelectionReplacement("$2<\\1"), "$2<\\1");
+    e.SetExSearchOptions({});
+    EXPECT_EQ(e.SelectionReplacement("$2"), "$2");
+}

@@ -137,6 +137,25 @@ TEST(Grep, LargeFilesAndUnreadableFiles) {
     EXPECT_EQ(count, 0);
 }
 
+TEST(Grep, EveryLineEndCountsAndAnEmptyPatternTakesEveryLine) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("ends.txt");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    // A CR LF pair across the first block's end is one line end.
+    f.write(QByteArray((1 << 20) - 1, 'a') + "\r\nb\rc\n\r\nd");
+    f.close();
+    TGrep grep;
+    std::vector<int> lengths;
+    grep.OnMatch = [&](const QByteArray& line) { lengths.push_back(int(line.size())); };
+    EXPECT_TRUE(grep.GrepFile(path));
+    EXPECT_EQ(lengths, (std::vector<int>{(1 << 20) - 1, 1, 1, 0, 1}));
+    lengths.clear();
+    grep.SetPattern("c");
+    EXPECT_TRUE(grep.GrepFile(path));
+    EXPECT_EQ(lengths, (std::vector<int>{1}));
+}
+
 TEST(FontNameListBox, ListsTheJapaneseFamilies) {
     TFontNameListBox box;
     const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
