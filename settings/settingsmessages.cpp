@@ -21,6 +21,7 @@ constexpr MessageRow kMessages[] = {
      "テンプレートファイルに書き出せません。ファイルには何も書き出していません。"},
     {SettingsMessage::NotAnInteger, Box::Error, "'%1' は有効な整数値ではありません"},
     {SettingsMessage::CannotOpen, Box::Error, "%1 を開けませんでした"},
+    {SettingsMessage::BothBracketsNeeded, Box::Notice, "括弧を両方に入力してください"},
 };
 // clang-format on
 
