@@ -169,3 +169,25 @@ TEST(EditorLook, LinksOpenOnDoubleClickOnlyWhenSwitchedOn) {
         EXPECT_EQ(shell.calls()[1].target, QStringLiteral("mailto:me@example.com"));
     }
 }
+
+TEST(EditorLook, MarginsMoveAndSpaceTheText) {
+    auto measure = [](const TEditorMargin& margin) {
+        TEditorExProp prop;
+        prop.Margin = margin;
+        ShownEditor s(prop);
+        s.e.Lines().SetText("ab\r\ncd");
+        s.e.SetRow(1);
+        QApplication::processEvents();
+        const QPoint caret = s.e.CaretPos();
+        s.e.SetRow(0);
+        return std::pair{caret, s.e.Scintilla()->viewport()->geometry().top()};
+    };
+    const auto [base, baseTop] = measure({0, 0, 0, 0});
+    const auto [left, leftTop] = measure({9, 0, 0, 0});
+    const auto [top, topTop] = measure({0, 7, 0, 0});
+    const auto [line, lineTop] = measure({0, 0, 0, 5});
+    EXPECT_EQ(left.x() - base.x(), 9);
+    EXPECT_EQ(top.y() - base.y(), 7);
+    EXPECT_EQ(topTop - baseTop, 7);
+    EXPECT_EQ(line.y() - base.y(), 5);  // the second row starts lower by the spacing
+}
