@@ -12,7 +12,6 @@ using B = QsciScintillaBase;
 class EditorAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit EditorAccessible(B* view) : QAccessibleWidget(view, QAccessible::EditableText) {
-        send(B::SCI_ALLOCATELINECHARACTERINDEX, B::SC_LINECHARACTERINDEX_UTF16);
         QObject::connect(view, &B::SCN_UPDATEUI, view, [view](int updated) {
             if ((updated & B::SC_UPDATE_SELECTION) == 0 || !QAccessible::isActive()) return;
             const auto* self = static_cast<EditorAccessible*>(QAccessible::queryAccessibleInterface(view));
@@ -60,7 +59,7 @@ public:
     int characterCount() const override { return offsetOf(send(B::SCI_GETLENGTH)); }
     QString text(int start, int end) const override {
         const long from = positionOf(start);
-        const long to = positionOf(end);
+        const long to = end < 0 ? send(B::SCI_GETLENGTH) : positionOf(end);
         if (to <= from) return {};
         QByteArray bytes(to - from + 1, '\0');
         view()->SendScintilla(B::SCI_GETTEXTRANGE, from, to, bytes.data());
@@ -99,13 +98,25 @@ private:
 
     // Byte positions of the UTF-8 document against UTF-16 offsets, found
     // through the line index so that neither walks the text from its start.
+    // The index belongs to the document, and a file loaded later brings a
+    // document of its own.
+    void needIndex() const {
+        if ((send(B::SCI_GETLINECHARACTERINDEX) & B::SC_LINECHARACTERINDEX_UTF16) == 0)
+            send(B::SCI_ALLOCATELINECHARACTERINDEX, B::SC_LINECHARACTERINDEX_UTF16);
+    }
     int offsetOf(long position) const {
+        needIndex();
         const long line = send(B::SCI_LINEFROMPOSITION, position);
         const long lineStart = send(B::SCI_POSITIONFROMLINE, line);
         return int(send(B::SCI_INDEXPOSITIONFROMLINE, line, B::SC_LINECHARACTERINDEX_UTF16) +
                    send(B::SCI_COUNTCODEUNITS, lineStart, position));
     }
+    // Offsets outside the text (a reader's -1 for "to the end" among them)
+    // stand for its nearer end: Scintilla asserts on lines it does not have.
     long positionOf(int offset) const {
+        if (offset <= 0) return 0;
+        const long length = send(B::SCI_GETLENGTH);
+        if (offset >= offsetOf(length)) return length;  // offsetOf made the index
         const long line = send(B::SCI_LINEFROMINDEXPOSITION, offset, B::SC_LINECHARACTERINDEX_UTF16);
         const long lineOffset = send(B::SCI_INDEXPOSITIONFROMLINE, line, B::SC_LINECHARACTERINDEX_UTF16);
         return send(B::SCI_POSITIONRELATIVECODEUNITS, send(B::SCI_POSITIONFROMLINE, line), offset - lineOffset);

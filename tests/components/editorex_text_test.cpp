@@ -344,6 +344,12 @@ TEST(EditorAccessibility, TextCaretAndSelectionReadInCharacters) {
     EXPECT_EQ(text->characterCount(), 11);
     EXPECT_EQ(text->text(0, 2), QString::fromUtf8("あい"));
     EXPECT_EQ(text->text(4, 11), QString::fromUtf8("xyz\r\n表示"));
+    // Offsets outside the text, as readers send them, stand for its ends.
+    EXPECT_EQ(text->text(0, -1), QString::fromUtf8("あい\r\nxyz\r\n表示"));
+    EXPECT_EQ(text->text(9, 99), QString::fromUtf8("表示"));
+    EXPECT_FALSE(text->characterRect(99).isNull());
+    text->setCursorPosition(-5);
+    EXPECT_EQ(e.GetSelStart(), 0);
 
     e.SetSelStart(sj("あい\r\nxyz\r\n表").size());
     EXPECT_EQ(text->cursorPosition(), 10);
@@ -357,4 +363,13 @@ TEST(EditorAccessibility, TextCaretAndSelectionReadInCharacters) {
     text->selection(0, &start, &end);
     EXPECT_EQ(std::make_pair(start, end), std::make_pair(1, 6));
     EXPECT_EQ(e.GetSelText(), sj("い\r\nxy"));
+
+    // A file loaded afterwards comes in a document of its own.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.lum");
+    writeFile(path, sj("表\r\nz"));
+    e.Lines().LoadFromFile(path);
+    EXPECT_EQ(text->text(0, -1), QString::fromUtf8("表\r\nz"));
+    e.SetSelStart(sj("表\r\n").size());
+    EXPECT_EQ(text->cursorPosition(), 3);
 }
