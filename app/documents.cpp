@@ -89,6 +89,7 @@ TDocTab* TMF::CreateDocTab() {
     editor->Lines().Clear();
     editor->SetModified(false);
     EditProp.AssignTo(*editor);
+    editor->SetOpenLinks(Settings.OpenMailOrMail);
     setActivePage(sheet);
     ++PageTagCounter;
 

@@ -50,6 +50,9 @@ TEditorEx::TEditorEx(QWidget* parent) : QWidget(parent), doc_(std::make_shared<T
     sci(B::SCI_SETPASTECONVERTENDINGS, 1);
     sci(B::SCI_SETADDITIONALSELECTIONTYPING, 1);
     sci(B::SCI_SETMOUSESELECTIONRECTANGULARSWITCH, 1);
+    // Word wrap measures every line it lays out; program text repeats its
+    // words, so a large cache of measured pieces saves most of the work.
+    sci(B::SCI_SETPOSITIONCACHE, 65536);
     lexer_ = new TEditorLexer(this);
     view_->setLexer(lexer_);
 
@@ -64,11 +67,7 @@ TEditorEx::TEditorEx(QWidget* parent) : QWidget(parent), doc_(std::make_shared<T
                 onModified(pos, type, length, added);
             });
     connect(view_, &B::SCN_UPDATEUI, this, [this](int updated) { onUpdateUi(updated); });
-    connect(view_, &QsciScintilla::cursorPositionChanged, this, [this] {
-        refreshCaretUnderline();
-        ruler_->setCaretColumn(Col());
-        emit caretMoved();
-    });
+    connect(view_, &QsciScintilla::cursorPositionChanged, this, [this] { caretChanged(); });
 
     ApplyProp(TEditorExProp{});
 }
@@ -270,7 +269,7 @@ int TEditorEx::Col() const {
     return int(columnOfPos(caret) + virtualSpace);
 }
 
-void TEditorEx::placeCaret(qsizetype line, qsizetype col, Snap snap) {
+void TEditorEx::placeCaret(qsizetype line, qsizetype col, Snap snap, bool freeSpace) {
     const long lines = sci(B::SCI_GETLINECOUNT);
     line = std::clamp<qsizetype>(line, 0, lines - 1);
     col = std::max<qsizetype>(col, 0);
@@ -281,7 +280,7 @@ void TEditorEx::placeCaret(qsizetype line, qsizetype col, Snap snap) {
     long virtualSpace = 0;
     if (col <= contentLength) {
         pos = posOfOffset(doc_->index.lineStart(line) + col, snap);
-    } else if (prop_.Caret.FreeCaret) {
+    } else if (freeSpace) {
         virtualSpace = long(col - contentLength);
     }
     sci(B::SCI_SETEMPTYSELECTION, pos);
@@ -293,11 +292,11 @@ void TEditorEx::placeCaret(qsizetype line, qsizetype col, Snap snap) {
     sci(B::SCI_SCROLLCARET);
 }
 
-void TEditorEx::SetRow(int row) { placeCaret(row, Col(), Snap::Start); }
+void TEditorEx::SetRow(int row) { placeCaret(row, Col(), Snap::Start, prop_.Caret.FreeCaret); }
 
 void TEditorEx::SetCol(int col) {
     const int current = Col();
-    placeCaret(Row(), col, col > current ? Snap::End : Snap::Start);
+    placeCaret(Row(), col, col > current ? Snap::End : Snap::Start, prop_.Caret.FreeCaret);
 }
 
 int TEditorEx::TopRow() const { return int(sci(B::SCI_DOCLINEFROMVISIBLE, sci(B::SCI_GETFIRSTVISIBLELINE))); }
@@ -428,7 +427,7 @@ void TEditorEx::bindBoxKeys(bool box) {
 bool TEditorEx::viewKeyPress(int key, Qt::KeyboardModifiers modifiers) {
     bool swallow = false;
     emit keyDown(key, modifiers, &swallow);
-    return swallow;
+    return swallow || caretKey(key, modifiers);
 }
 
 void TEditorEx::viewWheel(int delta) {
@@ -443,5 +442,6 @@ void TEditorEx::viewMouse(QPoint viewportPos, Qt::MouseButton button, Qt::MouseB
         emit mouseMoved(pos, buttons, modifiers);
     } else {
         emit mouseDown(button, modifiers, pos, kind == 2);
+        if (kind == 2 && button == Qt::LeftButton) openLinkAt(viewportPos);
     }
 }

@@ -209,6 +209,13 @@ public:
     // sets it over links from its mouse-move handler); otherwise the cursor
     // set of the property set applies by area.
     void SetLinkCursor(bool hand) { linkCursor_ = hand; }
+    // While on, the pointer over a URL or mail address is a pointing hand
+    // and a double-click opens it through the shell ("mailto:" + the
+    // address for mail). Off by default.
+    void SetOpenLinks(bool open) { openLinks_ = open; }
+    bool OpenLinks() const { return openLinks_; }
+    // The ruler above the text, for tests and drawing-related queries.
+    const TEditorRulerBar& Ruler() const { return *ruler_; }
 
     // The underlying widget, for tests and for drawing-related queries.
     QsciScintilla* Scintilla() const;
@@ -249,13 +256,22 @@ private:
     // After this view has been given another document to show.
     void documentShown();
     void replaceRange(qsizetype start, qsizetype end, const QByteArray& utf8);
-    void placeCaret(qsizetype line, qsizetype col, Snap snap);
+    // `freeSpace`: a column past the line's end stands in the free space
+    // there instead of at the line's end.
+    void placeCaret(qsizetype line, qsizetype col, Snap snap, bool freeSpace);
+    qsizetype lineColumns(qsizetype line) const;
     void selectRange(qsizetype anchor, qsizetype caret);
     void changeIndent(bool add, char ch);
     void wordBounds(qsizetype pos, qsizetype& start, qsizetype& end) const;
 
     // Event hooks from the view; return true to swallow.
     bool viewKeyPress(int key, Qt::KeyboardModifiers modifiers);
+    void afterKey(int key);
+    bool caretKey(int key, Qt::KeyboardModifiers modifiers);
+    void followScroll();
+    bool linkAt(QPoint viewportPos, QByteArray* target) const;
+    void openLinkAt(QPoint viewportPos);
+    void caretChanged();
     void viewWheel(int delta);
     void viewMouse(QPoint viewportPos, Qt::MouseButton button, Qt::MouseButtons buttons,
                    Qt::KeyboardModifiers modifiers, int kind);
@@ -267,6 +283,7 @@ private:
     void refreshMarginWidth();
     void defineBookmarkMarkers(const QFont& font);
     void refreshCaretUnderline();
+    QByteArray lineNumberText(long line, bool byRow) const;
     void refreshWrapWidth();
     void bindBoxKeys(bool box);
     const TextSearcher* searcher() const;
@@ -294,5 +311,11 @@ private:
     bool hitsValid_ = false;
     int underlineRow_ = -1;
     bool linkCursor_ = false;
+    bool openLinks_ = false;
+    long firstVisible_ = 0;
+    bool followingScroll_ = false;
+    // Where the last caret-moved event was raised: position and free space.
+    qsizetype reportedPos_ = -1;
+    long reportedSpace_ = -1;
     int marginDigits_ = 0;
 };

@@ -21,6 +21,7 @@ constexpr int kHitBack = 8;
 constexpr int kHitFore = 9;
 constexpr int kHitUnder = 10;
 constexpr int kColumnLimit = 1000;
+constexpr int kEdgeMargin = 2;
 
 // The family to draw the named font with. A font that is not installed
 // (the classic Japanese names usually are not) is replaced by an installed
@@ -78,6 +79,11 @@ void TEditorEx::ApplyProp(const TEditorExProp& prop) {
     refreshMarginWidth();
     refreshLineNumbers();
     for (int margin = 0; margin < 2; ++margin) sci(B::SCI_SETMARGINSENSITIVEN, margin, !prop.Caret.RowSelect);
+    // The left bar's edge: a one-pixel margin between it and the text.
+    sci(B::SCI_SETMARGINTYPEN, kEdgeMargin, B::SC_MARGIN_COLOUR);
+    sci(B::SCI_SETMARGINMASKN, kEdgeMargin, 0);
+    sci(B::SCI_SETMARGINWIDTHN, kEdgeMargin, prop.Leftbar.Visible && prop.Leftbar.Edge ? 1 : 0);
+    view_->SendScintilla(B::SCI_SETMARGINBACKN, kEdgeMargin, prop.Leftbar.Color);
 
     // Typing.
     view_->setAutoIndent(prop.Caret.AutoIndent);
@@ -89,9 +95,11 @@ void TEditorEx::ApplyProp(const TEditorExProp& prop) {
     // Scrolling and wrapping.
     sci(B::SCI_SETHSCROLLBAR, prop.ScrollBars == ssHorizontal || prop.ScrollBars == ssBoth);
     sci(B::SCI_SETVSCROLLBAR, prop.ScrollBars == ssVertical || prop.ScrollBars == ssBoth);
-    sci(B::SCI_SETWRAPMODE,
-        !prop.WordWrap ? B::SC_WRAP_NONE : prop.WrapOption.WordBreak ? B::SC_WRAP_WORD : B::SC_WRAP_CHAR);
+    // The lexer marks every place a row may begin with a change of style
+    // (see WrapUnits); word wrap breaks only there and after blanks.
+    sci(B::SCI_SETWRAPMODE, prop.WordWrap ? B::SC_WRAP_WORD : B::SC_WRAP_NONE);
     sci(B::SCI_SETWRAPVISUALFLAGS, prop.Marks.WrapMark.Visible ? B::SC_WRAPVISUALFLAG_END : 0);
+    view_->SendScintilla(B::SCI_SETWHITESPACEFORE, 1UL, prop.Marks.WrapMark.Color);
     refreshWrapWidth();
 
     // Marks.
@@ -106,6 +114,7 @@ void TEditorEx::ApplyProp(const TEditorExProp& prop) {
 
     sci(B::SCI_SETMARGINLEFT, 0, prop.Margin.Left);
     sci(B::SCI_SETEXTRADESCENT, prop.Margin.Line);
+    view_->setTopMargin(prop.Margin.Top, prop.Color);
 
     // Search hits.
     sci(B::SCI_INDICSETSTYLE, kHitBack, B::INDIC_FULLBOX);
@@ -129,7 +138,7 @@ void TEditorEx::SetPopupMenu(QMenu* menu) { view_->setPopupMenu(menu); }
 
 Qt::CursorShape TEditorEx::cursorAt(QPoint viewportPos) const {
     const TEditorCursors& cursors = prop_.Caret.Cursors;
-    if (linkCursor_) return Qt::PointingHandCursor;
+    if (linkCursor_ || (openLinks_ && linkAt(viewportPos, nullptr))) return Qt::PointingHandCursor;
     int textLeft = 0;
     for (int m = 0; m < 5; ++m) textLeft += int(sci(B::SCI_GETMARGINWIDTHN, m));
     if (viewportPos.x() < textLeft) return Qt::CursorShape(cursors.LeftMarginCursor);
@@ -140,7 +149,9 @@ Qt::CursorShape TEditorEx::cursorAt(QPoint viewportPos) const {
     return Qt::CursorShape(cursors.DefaultCursor);
 }
 
-void TEditorEx::onUpdateUi(int /*updated*/) {
+void TEditorEx::onUpdateUi(int updated) {
+    if (updated & B::SC_UPDATE_V_SCROLL) followScroll();
+    if (updated & B::SC_UPDATE_SELECTION) caretChanged();
     refreshHits();
     refreshLineNumbers();
     if (ruler_->isVisible()) ruler_->update();
@@ -175,7 +186,8 @@ void TEditorEx::refreshMarginWidth() {
 // for the rows on screen; plain numbers are the widget's own.
 void TEditorEx::refreshLineNumbers() {
     const TEditorLeftbar& bar = prop_.Leftbar;
-    const bool ownNumbers = bar.Visible && (bar.ZeroBase || bar.ZeroLead);
+    const bool byRow = bar.ShowNumberMode == nmRow && prop_.WordWrap;
+    const bool ownNumbers = bar.Visible && (bar.ZeroBase || bar.ZeroLead || byRow);
     sci(B::SCI_SETMARGINTYPEN, 0, ownNumbers ? B::SC_MARGIN_RTEXT : B::SC_MARGIN_NUMBER);
     if (!ownNumbers) return;
     const long lines = sci(B::SCI_GETLINECOUNT);
@@ -183,15 +195,29 @@ void TEditorEx::refreshLineNumbers() {
     const long first = sci(B::SCI_DOCLINEFROMVISIBLE, firstVisible);
     const long last = sci(B::SCI_DOCLINEFROMVISIBLE, firstVisible + sci(B::SCI_LINESONSCREEN) + 1);
     for (long line = first; line <= last && line < lines; ++line) {
-        const long number = bar.ZeroBase ? line : line + 1;
-        const QByteArray text = bar.ZeroLead ? QByteArray::number(qlonglong(number)).rightJustified(marginDigits_, '0')
-                                             : QByteArray::number(qlonglong(number));
+        const QByteArray text = lineNumberText(line, byRow);
         QByteArray current(int(sci(B::SCI_MARGINGETTEXT, line)), '\0');
         if (!current.isEmpty()) sciPtr(B::SCI_MARGINGETTEXT, line, current.data());
         if (current == text) continue;
         sciPtr(B::SCI_MARGINSETTEXT, line, text.constData());
         sci(B::SCI_MARGINSETSTYLE, line, B::STYLE_LINENUMBER);
     }
+}
+
+// The number of a text line, or with `byRow` the numbers of each of the
+// screen rows it is shown on, one per row.
+QByteArray TEditorEx::lineNumberText(long line, bool byRow) const {
+    const TEditorLeftbar& bar = prop_.Leftbar;
+    const long first = byRow ? sci(B::SCI_VISIBLEFROMDOCLINE, line) : line;
+    const long rows = byRow ? std::max(1L, sci(B::SCI_WRAPCOUNT, line)) : 1;
+    QByteArray text;
+    for (long row = 0; row < rows; ++row) {
+        const long number = first + row + (bar.ZeroBase ? 0 : 1);
+        if (row > 0) text += '\n';
+        text += bar.ZeroLead ? QByteArray::number(qlonglong(number)).rightJustified(marginDigits_, '0')
+                             : QByteArray::number(qlonglong(number));
+    }
+    return text;
 }
 
 void TEditorEx::refreshCaretUnderline() {
@@ -207,7 +233,10 @@ void TEditorEx::refreshCaretUnderline() {
     underlineRow_ = int(sci(B::SCI_MARKERADD, row, kUnderlineMarker));
 }
 
-// Wrapping at a column: the text area ends after WrapByte columns.
+// Wrapping at a column: the text area is WrapByte + 2.5 columns wide, room
+// for a double-byte punctuation mark hanging past the wrap column; where
+// rows begin is laid down by the lexer (TEditorLexer::styleLine). The
+// end-of-row mark takes one character's width of its own.
 void TEditorEx::refreshWrapWidth() {
     if (!prop_.WordWrap || prop_.WrapOption.WrapByte <= 0) {
         sci(B::SCI_SETMARGINRIGHT, 0, 1);
@@ -215,7 +244,10 @@ void TEditorEx::refreshWrapWidth() {
     }
     int textLeft = int(sci(B::SCI_GETMARGINLEFT));
     for (int m = 0; m < 5; ++m) textLeft += int(sci(B::SCI_GETMARGINWIDTHN, m));
-    const int cell = int(view_->SendScintilla(B::SCI_TEXTWIDTH, B::STYLE_DEFAULT, "0"));
-    const int right = view_->viewport()->width() - textLeft - cell * prop_.WrapOption.WrapByte;
+    static const QByteArray hundred(100, '0');
+    const double cell = double(view_->SendScintilla(B::SCI_TEXTWIDTH, 0UL, hundred.constData())) / 100.0;
+    double wanted = cell * (prop_.WrapOption.WrapByte + 2.5);
+    if (prop_.Marks.WrapMark.Visible) wanted += double(view_->SendScintilla(B::SCI_TEXTWIDTH, B::STYLE_DEFAULT, "0"));
+    const int right = view_->viewport()->width() - textLeft - int(wanted);
     sci(B::SCI_SETMARGINRIGHT, 0, std::max(1, right));
 }

@@ -121,7 +121,7 @@ bool TEditorEx::GotoRowBookmark(int n) {
     if (n < 0 || n > 9) return false;
     const long row = sci(B::SCI_MARKERNEXT, 0, 1L << n);
     if (row < 0) return false;
-    placeCaret(row, 0, Snap::Start);
+    placeCaret(row, 0, Snap::Start, prop_.Caret.FreeCaret);
     return true;
 }
 

@@ -60,17 +60,23 @@ void TEditorLexer::setProp(const TEditorExProp& prop, const QString& fontFamily)
     font_ = QFont(fontFamily);
     font_.setPointSizeF(prop.Font.Height * 72.0 / 96.0);
     scanner_ = std::make_unique<SyntaxScanner>(rulesOf(prop));
+    wrapUnits_ = prop.WordWrap ? std::make_unique<WrapUnits>(prop.WrapOption, prop.Caret.TabSpaceCount) : nullptr;
 
     setDefaultColor(defaultColor());
     setDefaultPaper(defaultPaper());
     setDefaultFont(font_);
     const int lastStyle = BracketBase + int(scanner_->rules().brackets.size()) - 1;
-    for (int style = 0; style <= std::max<int>(CommentStyle, lastStyle); ++style) {
-        if (description(style).isEmpty()) continue;
-        setColor(defaultColor(style), style);
-        setPaper(defaultPaper(style), style);
-        setFont(defaultFont(style), style);
+    for (int base = 0; base <= std::max<int>(CommentStyle, lastStyle); ++base) {
+        if (description(base).isEmpty()) continue;
+        for (const int style : {base, base + TwinOffset}) {
+            setColor(defaultColor(style), style);
+            setPaper(defaultPaper(style), style);
+            setFont(defaultFont(style), style);
+        }
     }
+    // The default style measures the free space past a line's end and the
+    // column-limit edge, so it takes the text's font too.
+    setFont(font_, QsciScintillaBase::STYLE_DEFAULT);
     if (QsciScintilla* e = editor()) {
         e->SendScintilla(QsciScintillaBase::SCI_STYLESETFORE, QsciScintillaBase::STYLE_DEFAULT, defaultColor());
         e->SendScintilla(QsciScintillaBase::SCI_STYLESETBACK, QsciScintillaBase::STYLE_DEFAULT, defaultPaper());
@@ -82,6 +88,7 @@ void TEditorLexer::setProp(const TEditorExProp& prop, const QString& fontFamily)
 }
 
 QString TEditorLexer::description(int style) const {
+    if (style >= TwinOffset) return style - TwinOffset <= TwinOffset - 1 ? description(style - TwinOffset) : QString();
     static const char* names[] = {"Ank", "DBCS", "Int", "Symbol", "Url", "Mail", "Str", "Reserve", "Comment"};
     if (style >= 0 && style <= CommentStyle) return QString::fromLatin1(names[style]);
     const int bracket = style - BracketBase;
@@ -108,6 +115,7 @@ int TEditorLexer::styleOf(const Token& token) {
 }
 
 const TEditorColor* TEditorLexer::colorOf(int style) const {
+    if (style >= TwinOffset) style -= TwinOffset;
     const TEditorColors& c = prop_.View.Colors;
     switch (style) {
     case AnkStyle: return &c.Ank;
@@ -183,16 +191,61 @@ void TEditorLexer::styleText(int start, int end) {
         const qsizetype contentEnd = lineContentEnd(bytes, at, size);
         const QString text = QString::fromUtf8(bytes + at, contentEnd - at);
         const ScannedLine scanned = scanner_->scan(text, state);
-        qsizetype byte = at;
-        for (const Token& t : scanned.tokens) {
-            const int n = utf8Length(text, t.start, t.length);
-            std::memset(styles.data() + byte, styleOf(t), std::size_t(n));
-            byte += n;
-        }
+        styleLine(text, scanned, styles.data() + at);
         state = scanned.endState;
         e->SendScintilla(B::SCI_SETLINESTATE, line++, long(state));
         at = lineEnd(bytes, contentEnd, size);
     }
     startStyling(int(first));
     e->SendScintilla(B::SCI_SETSTYLINGEX, static_cast<unsigned long>(size), styles.constData());
+}
+
+// With word wrap the widget breaks a row at the last change of style (or
+// after blanks) before the first character that reaches past the text
+// area, which is WrapByte + 2.5 columns wide (see refreshWrapWidth); when
+// there is none, before that character itself. The rows WrapUnits lays out
+// are reproduced by giving every other row the twin styles, so a style
+// changes where each row begins, and by giving the characters between a
+// row's start and the widget's overflow point the style of that start, so
+// no change lies between them. A row whose next row begins at a character
+// that does not fit the area (hanging punctuation) is given one style
+// throughout, so the widget breaks right at that character.
+void TEditorLexer::styleLine(const QString& text, const ScannedLine& scanned, char* styles) const {
+    if (!wrapUnits_) {
+        qsizetype byte = 0;
+        for (const Token& t : scanned.tokens) {
+            const int n = utf8Length(text, t.start, t.length);
+            std::memset(styles + byte, styleOf(t), std::size_t(n));
+            byte += n;
+        }
+        return;
+    }
+    std::vector<unsigned char> perChar(std::size_t(text.size()), AnkStyle);
+    for (const Token& t : scanned.tokens) {
+        std::fill_n(perChar.begin() + t.start, t.length, static_cast<unsigned char>(styleOf(t)));
+    }
+    const std::vector<int> cols = wrapUnits_->columns(text);
+    std::vector<qsizetype> starts = wrapUnits_->rowStarts(text, cols);
+    starts.insert(starts.begin(), 0);
+    const int area = 2 * wrapUnits_->wrapByte() + 5;  // twice the area's width in columns
+    auto fits = [&](qsizetype i, qsizetype rowStart) {
+        return 2 * (cols[std::size_t(i) + 1] - cols[std::size_t(rowStart)]) < area;
+    };
+    for (std::size_t row = 0; row < starts.size(); ++row) {
+        const qsizetype start = starts[row];
+        const qsizetype next = row + 1 < starts.size() ? starts[row + 1] : text.size();
+        const int twin = row % 2 ? TwinOffset : 0;
+        if (next < text.size() && !fits(next, start)) {
+            std::fill(perChar.begin() + start, perChar.begin() + next, perChar[std::size_t(start)]);
+        } else if (next < text.size()) {
+            for (qsizetype i = next + 1; i < text.size() && fits(i, start); ++i) perChar[std::size_t(i)] = perChar[std::size_t(next)];
+        }
+        for (qsizetype i = start; i < next; ++i) perChar[std::size_t(i)] = static_cast<unsigned char>((perChar[std::size_t(i)] & 127) + twin);
+    }
+    qsizetype byte = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int n = utf8Length(text, i, 1);
+        std::memset(styles + byte, perChar[std::size_t(i)], std::size_t(n));
+        byte += n;
+    }
 }

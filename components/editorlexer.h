@@ -5,6 +5,7 @@
 // styling can start at any line.
 #include "components/editorexprop.h"
 #include "components/syntaxscanner.h"
+#include "components/wrapunits.h"
 
 #include <Qsci/qscilexercustom.h>
 
@@ -14,7 +15,10 @@ class TEditorLexer : public QsciLexerCustom {
     Q_OBJECT
 
 public:
-    // Style numbers; bracket pair i has style BracketBase + i.
+    // Style numbers; bracket pair i has style BracketBase + i. While word
+    // wrap is on, every style has a twin (style + TwinOffset) that looks the
+    // same: neighbouring wrap units alternate between the two, so that a
+    // style change marks each place where a row may begin.
     enum Style {
         AnkStyle = 0,
         DbcsStyle,
@@ -26,8 +30,9 @@ public:
         ReserveStyle,
         CommentStyle,
         BracketBase = 40,
+        TwinOffset = 128,
     };
-    static constexpr int MaxBrackets = 255 - BracketBase;
+    static constexpr int MaxBrackets = TwinOffset - BracketBase;
 
     explicit TEditorLexer(QObject* parent = nullptr);
 
@@ -54,10 +59,13 @@ public:
 
 private:
     const TEditorColor* colorOf(int style) const;
+    // The style of every byte of one line's UTF-8 text.
+    void styleLine(const QString& text, const ScannedLine& scanned, char* styles) const;
     QFont fontOf(const TFontStyles& style) const;
 
     TEditorExProp prop_;
     QFont font_;
     std::unique_ptr<SyntaxScanner> scanner_;
+    std::unique_ptr<WrapUnits> wrapUnits_;  // only while word wrap is on
     TEditorColor bracketLook_;  // scratch for colorOf
 };

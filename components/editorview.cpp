@@ -54,6 +54,7 @@ void TEditorView::keyPressEvent(QKeyEvent* e) {
         return;
     }
     QsciScintilla::keyPressEvent(e);
+    guarded([&] { owner_.afterKey(e->key()); });
 }
 
 void TEditorView::wheelEvent(QWheelEvent* e) {
@@ -68,12 +69,30 @@ QMouseEvent TEditorView::withBoxModifier(const QMouseEvent& e) const {
 
 void TEditorView::mousePressEvent(QMouseEvent* e) {
     guarded([&] { owner_.viewMouse(e->position().toPoint(), e->button(), e->buttons(), e->modifiers(), 1); });
+    if (e->button() == Qt::LeftButton && !owner_.Prop().Caret.SelMove) dropSelectionUnder(e->position().toPoint());
     if (boxMode_ && e->button() == Qt::LeftButton) {
         QMouseEvent boxed = withBoxModifier(*e);
         QsciScintilla::mousePressEvent(&boxed);
         return;
     }
     QsciScintilla::mousePressEvent(e);
+}
+
+// Without drag-move a press inside the selection starts a new selection
+// there, as anywhere else, instead of picking the selected text up.
+void TEditorView::dropSelectionUnder(QPoint pos) {
+    const long at = SendScintilla(SCI_POSITIONFROMPOINTCLOSE, pos.x(), pos.y());
+    const long start = SendScintilla(SCI_GETSELECTIONSTART);
+    const long end = SendScintilla(SCI_GETSELECTIONEND);
+    if (at >= 0 && start < end && at >= start && at < end) SendScintilla(SCI_SETEMPTYSELECTION, at);
+}
+
+void TEditorView::setTopMargin(int pixels, const QColor& background) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, background);
+    setPalette(p);
+    setAutoFillBackground(true);
+    setViewportMargins(0, std::max(0, pixels), 0, 0);
 }
 
 void TEditorView::mouseMoveEvent(QMouseEvent* e) {

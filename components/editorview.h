@@ -28,6 +28,8 @@ public:
         QFont font;
     };
     void setMarks(const Marks& marks);
+    // Blank space above the first row, in the text's background.
+    void setTopMargin(int pixels, const QColor& background);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -46,6 +48,7 @@ protected:
 private:
     QMouseEvent withBoxModifier(const QMouseEvent& e) const;
     void paintMarks();
+    void dropSelectionUnder(QPoint pos);
 
     TEditorEx& owner_;
     bool boxMode_ = false;

@@ -11,6 +11,7 @@ corpus=${2:-$(dirname "$0")/../../corpus/big.lum}
 [ $# -ge 2 ] && shift 2 || shift $#
 export QUODEX_CORPUS="$corpus"
 "$build/bench/components/components_bench" --benchmark_counters_tabular=true
+"$build/bench/components/components_wrap_bench" --benchmark_counters_tabular=true
 cat "$corpus" > /dev/null
 for pattern in QuodexNoSuchWord "$(printf '存在しない語句' | iconv -f utf-8 -t cp932)"; do
     best=
