@@ -299,7 +299,10 @@ void TMF::ShowEditorConfigExecute() {
     // two looks.
     for (TDocTab& doc : DocTabs.All())
         for (TEditorEx* view : {doc.Editor, doc.LowerEditor})
-            if (view) EditProp.AssignTo(*view);
+            if (view) {
+                EditProp.AssignTo(*view);
+                view->SetOpenLinks(Settings.OpenMailOrMail);
+            }
 }
 
 // --- Closing -------------------------------------------------------------------

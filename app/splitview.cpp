@@ -35,6 +35,7 @@ void TMF::splitView(TDocTab& doc) {
     lower->SetPopupMenu(Menus.PM);
     connectViewEvents(lower);  // no caret moves: the status bar follows the main view
     EditProp.AssignTo(*lower);
+    lower->SetOpenLinks(Settings.OpenMailOrMail);
     lower->ShareText(upper);
     lower->Scintilla()->setAccessibleName(upper->Scintilla()->accessibleName());
     splitter->addWidget(lower);

@@ -122,6 +122,7 @@ TEST_F(SettingsDialogsTest, EditorConfigCancelLeavesDocumentsAndStoreAloneAndSav
             if (view) {
                 ++views;
                 EXPECT_TRUE(view->Prop() == mf.EditProp);
+                EXPECT_FALSE(view->OpenLinks());
             }
     EXPECT_EQ(views, 3);
 }
