@@ -57,13 +57,13 @@ void TBatchRunner::Stop() {
 bool TBatchRunner::IsRunning() const { return process_.state() != QProcess::NotRunning; }
 
 void TBatchRunner::readOutput() {
-    const QStringList lines = splitter_.Add(process_.readAllStandardOutput());
+    const QByteArrayList lines = splitter_.Add(process_.readAllStandardOutput());
     if (!lines.isEmpty()) emit linesArrived(lines);
 }
 
 void TBatchRunner::onFinished(int exitCode, QProcess::ExitStatus status) {
     readOutput();
-    const QStringList last = splitter_.Finish();
+    const QByteArrayList last = splitter_.Finish();
     if (!last.isEmpty()) emit linesArrived(last);
     BatchEnd end;
     end.exitCode = exitCode;

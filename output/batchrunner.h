@@ -33,7 +33,8 @@ public:
     bool IsRunning() const;
 
 signals:
-    void linesArrived(const QStringList& lines);
+    // Shift-JIS bytes, line ends taken off.
+    void linesArrived(const QByteArrayList& lines);
     void finished(const BatchEnd& end);
 
 private:

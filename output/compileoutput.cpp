@@ -81,8 +81,8 @@ void TCompileOutput::PrevErrorExecute() {
 }
 
 void TCompileOutput::jumpTo(int row) {
-    if (row < 0 || row >= log_.Count() || !log_.Line(row).place) return;
-    const ErrorPlace place = *log_.Line(row).place;
+    if (row < 0 || row >= log_.Count() || !log_.IsError(row)) return;
+    const ErrorPlace place = *log_.Place(row);
     Pane->SetCurrentRow(row);
     host_->ShowPlace(ResolveErrorFile(place.file, workingFolder_), place.line, place.col);
 }

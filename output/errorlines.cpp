@@ -1,10 +1,9 @@
 #include "output/errorlines.h"
 
+#include "platform/cp932.h"
 #include "platform/paths.h"
 
 #include <QDir>
-
-#include <algorithm>
 
 namespace {
 
@@ -16,8 +15,8 @@ namespace {
 
 // clang-format off
 const std::vector<ErrorPattern> kDefaultPatterns = {
-    {"FILE(LINE) / FILE(LINE,COL)", R"(^\s*)" QX_FILE R"(\()" QX_LINE R"((?:,\s*(?<col>\d+))?\))"},
-    {"FILE:LINE: / FILE:LINE:COL:", R"(^\s*)" QX_FILE ":" QX_LINE R"(:(?:(?<col>\d+):)?)"},
+    {"FILE(LINE) / FILE(LINE,COL)", R"(^\s*)" QX_FILE R"(\()" QX_LINE R"((?:,\s*(?<col>\d+))?\))", "("},
+    {"FILE:LINE: / FILE:LINE:COL:", R"(^\s*)" QX_FILE ":" QX_LINE R"(:(?:(?<col>\d+):)?)", ":"},
 };
 // clang-format on
 
@@ -29,11 +28,8 @@ bool looksLikeFileName(const QString& file) {
     return extension.match(file).hasMatch();
 }
 
-QRegularExpression compile(const ErrorPattern& pattern) {
-    QRegularExpression expression(QString::fromUtf8(pattern.expression));
-    expression.optimize();
-    return expression;
-}
+int codeOf(QChar c) { return c.unicode(); }
+int codeOf(char c) { return static_cast<unsigned char>(c); }
 
 }  // namespace
 
@@ -45,13 +41,47 @@ TErrorLineParser::TErrorLineParser(const std::vector<ErrorPattern>& patterns) {
     for (const ErrorPattern& pattern : patterns) AddPattern(pattern);
 }
 
-void TErrorLineParser::AddPattern(const ErrorPattern& pattern) { patterns_.push_back(compile(pattern)); }
+void TErrorLineParser::AddPattern(const ErrorPattern& pattern) {
+    QRegularExpression expression(QString::fromUtf8(pattern.expression));
+    expression.optimize();
+    rows_.push_back({expression, QByteArray(pattern.beforeNumber)});
+}
+
+template <typename Line>
+TErrorLineParser::Rows TErrorLineParser::rowsToTry(const Line& line) const {
+    Rows tried(qsizetype(rows_.size()));
+    for (std::size_t i = 0; i < rows_.size(); ++i) tried[qsizetype(i)] = rows_[i].beforeNumber.isEmpty();
+    // One pass over the line: at each digit, the rows whose characters stand
+    // just before it.
+    for (qsizetype i = 1; i < line.size(); ++i) {
+        const int c = codeOf(line[i]);
+        if (c < '0' || c > '9') continue;
+        const int before = codeOf(line[i - 1]);
+        if (before >= 0x80) continue;
+        for (std::size_t row = 0; row < rows_.size(); ++row)
+            if (rows_[row].beforeNumber.contains(char(before))) tried[qsizetype(row)] = true;
+    }
+    return tried;
+}
 
 std::optional<ErrorPlace> TErrorLineParser::Parse(const QString& line) const {
-    // Every shape has a line number: most lines are done with here.
-    if (std::none_of(line.begin(), line.end(), [](QChar c) { return c.isDigit(); })) return std::nullopt;
-    for (const QRegularExpression& pattern : patterns_) {
-        const QRegularExpressionMatch match = pattern.match(line);
+    return match(line, rowsToTry(QStringView(line)));
+}
+
+// "(" and ":" are never the second byte of a double-byte character, so the
+// bytes are looked at as they are.
+bool TErrorLineParser::MayBeError(QByteArrayView line) const { return rowsToTry(line).contains(true); }
+
+std::optional<ErrorPlace> TErrorLineParser::Parse(QByteArrayView line) const {
+    const Rows tried = rowsToTry(QByteArrayView(line));
+    if (!tried.contains(true)) return std::nullopt;
+    return match(cp932::decode(line), tried);
+}
+
+std::optional<ErrorPlace> TErrorLineParser::match(const QString& line, const Rows& tried) const {
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (!tried[qsizetype(i)]) continue;
+        const QRegularExpressionMatch match = rows_[i].expression.match(line);
         if (!match.hasMatch()) continue;
         ErrorPlace place{match.captured(u"file").trimmed(), match.captured(u"line").toInt(),
                          match.captured(u"col").toInt()};

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QStringView>
+#include <QVarLengthArray>
 
 #include <optional>
 #include <vector>
@@ -25,6 +26,10 @@ struct ErrorPlace {
 struct ErrorPattern {
     const char* name;
     const char* expression;
+    // Characters of which one stands right before the line number ("(" or
+    // ":"): lines without such a character and a digit after it are passed
+    // over without the expression. Empty: every line is tried.
+    const char* beforeNumber = "";
 };
 
 // FILE(LINE), FILE(LINE,COL), FILE:LINE:, FILE:LINE:COL:, each with an
@@ -40,9 +45,23 @@ public:
     void AddPattern(const ErrorPattern& pattern);
     // The place the line names; nothing for a line that is no error.
     std::optional<ErrorPlace> Parse(const QString& line) const;
+    // The same for a line of Shift-JIS bytes, decoded only when a row's
+    // characters before the number are in it.
+    std::optional<ErrorPlace> Parse(QByteArrayView line) const;
+    // False for a line no row can match (the cheap test Parse starts with).
+    bool MayBeError(QByteArrayView line) const;
 
 private:
-    std::vector<QRegularExpression> patterns_;
+    struct Row {
+        QRegularExpression expression;
+        QByteArray beforeNumber;
+    };
+    using Rows = QVarLengthArray<bool, 8>;  // one flag per row: worth trying
+    template <typename Line>
+    Rows rowsToTry(const Line& line) const;
+    std::optional<ErrorPlace> match(const QString& line, const Rows& tried) const;
+
+    std::vector<Row> rows_;
 };
 
 // The file an error names as a path here: "\" separators, names relative to

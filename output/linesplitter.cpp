@@ -1,25 +1,23 @@
 #include "output/linesplitter.h"
 
-#include "platform/cp932.h"
-
 namespace {
 
-QString decodeLine(QByteArrayView bytes) {
+QByteArray withoutCr(QByteArrayView bytes) {
     if (bytes.endsWith('\r')) bytes.chop(1);
-    return cp932::decode(bytes);
+    return bytes.toByteArray();
 }
 
 }  // namespace
 
-QStringList TLineSplitter::Add(QByteArrayView bytes) {
-    QStringList lines;
+QByteArrayList TLineSplitter::Add(QByteArrayView bytes) {
+    QByteArrayList lines;
     qsizetype start = 0;
     for (qsizetype end = bytes.indexOf('\n'); end >= 0; end = bytes.indexOf('\n', start)) {
         if (partial_.isEmpty()) {
-            lines << decodeLine(bytes.sliced(start, end - start));
+            lines << withoutCr(bytes.sliced(start, end - start));
         } else {
             partial_.append(bytes.sliced(start, end - start));
-            lines << decodeLine(partial_);
+            lines << withoutCr(partial_);
             partial_.clear();
         }
         start = end + 1;
@@ -28,9 +26,9 @@ QStringList TLineSplitter::Add(QByteArrayView bytes) {
     return lines;
 }
 
-QStringList TLineSplitter::Finish() {
+QByteArrayList TLineSplitter::Finish() {
     if (partial_.isEmpty()) return {};
-    QStringList last{decodeLine(partial_)};
+    QByteArrayList last{withoutCr(partial_)};
     partial_.clear();
     return last;
 }

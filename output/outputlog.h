@@ -4,13 +4,21 @@
 // line, and the count of the oldest lines let go.
 #include "output/errorlines.h"
 
-#include <QStringList>
+#include <QByteArray>
 
 #include <deque>
+#include <vector>
 
+// Kept as the Shift-JIS bytes printed, decoded when shown. A line that may
+// be an error line is parsed when it is first asked about, so a flood of
+// output costs a quick look at each line and no more.
 struct OutputLine {
-    QString text;
-    std::optional<ErrorPlace> place;  // set on error lines
+    QByteArray bytes;
+    bool mayBeError = false;
+    mutable bool parsed = false;
+    mutable std::optional<ErrorPlace> place;
+
+    QString Text() const;
 };
 
 class TOutputLog {
@@ -30,8 +38,12 @@ public:
     void DropFront(int count);
     // Lines let go before they reached the log.
     void CountDropped(qint64 count) { dropped_ += count; }
-    // Printed lines, each parsed; the caller has made room (Overflow).
-    void Append(const QStringList& lines);
+    // A printed line, looked at.
+    OutputLine Parsed(QByteArray bytes) const;
+    // The place line `row` names; nothing when it is no error line.
+    const std::optional<ErrorPlace>& Place(int row) const;
+    // Parsed lines; the caller has made room (Overflow).
+    void Append(std::vector<OutputLine> lines);
     // A line of the program's own (the exit status), never an error line.
     void AppendNote(const QString& text);
     void Clear();
@@ -41,6 +53,7 @@ public:
     // after the last one for PreviousError.
     int NextError(int row) const;
     int PreviousError(int row) const;
+    bool IsError(int row) const { return Place(row).has_value(); }
 
 private:
     const TErrorLineParser& parser_;

@@ -31,20 +31,20 @@ public:
         const OutputLine& line = log_.Line(index.row());
         switch (role) {
         case Qt::DisplayRole:
-            return line.text;
+            return line.Text();
         case Qt::ForegroundRole:
-            return line.place ? QVariant(kErrorColour) : QVariant();
+            return log_.IsError(index.row()) ? QVariant(kErrorColour) : QVariant();
         default:
             return {};
         }
     }
 
-    void append(const QStringList& lines) {
-        makeRoom(int(std::min<qsizetype>(lines.size(), log_.Capacity())));
+    void append(std::vector<OutputLine> lines) {
+        const int incoming = int(std::min<std::size_t>(lines.size(), std::size_t(log_.Capacity())));
+        makeRoom(incoming);
         const int first = log_.Count();
-        const int incoming = int(std::min<qsizetype>(lines.size(), log_.Capacity()));
         beginInsertRows({}, first, first + incoming - 1);
-        log_.Append(lines);
+        log_.Append(std::move(lines));
         endInsertRows();
     }
 
@@ -115,13 +115,14 @@ TOutputPane::TOutputPane(TOutputLog& log, QAction* stop, QWidget* parent) : QWid
 
 TOutputPane::~TOutputPane() = default;
 
-void TOutputPane::AddLines(const QStringList& lines) {
-    pending_ += lines;
+void TOutputPane::AddLines(const QByteArrayList& lines) {
+    for (const QByteArray& line : lines) pending_.push_back(log_.Parsed(line));
     // Lines beyond what the log holds would only be let go again.
-    const qsizetype excess = pending_.size() - log_.Capacity();
-    if (excess > 0) {
-        pending_.remove(0, excess);
-        log_.CountDropped(excess);
+    const std::size_t capacity = std::size_t(log_.Capacity());
+    if (pending_.size() > 2 * capacity) {
+        const std::size_t excess = pending_.size() - capacity;
+        pending_.erase(pending_.begin(), pending_.begin() + qsizetype(excess));
+        log_.CountDropped(qint64(excess));
     }
     if (!batch_->isActive()) batch_->start();
 }
@@ -143,11 +144,11 @@ void TOutputPane::Clear() {
 
 void TOutputPane::Flush() {
     batch_->stop();
-    if (pending_.isEmpty()) return;
+    if (pending_.empty()) return;
     const bool follow = atBottom();
-    QStringList lines;
+    std::vector<OutputLine> lines;
     lines.swap(pending_);
-    model_->append(lines);
+    model_->append(std::move(lines));
     showDropped();
     if (follow) List->scrollToBottom();
 }

@@ -3,13 +3,17 @@
 // their own colour, a stop button and the count of lines let go. Lines come
 // in as fast as the batch prints them and are shown in batches, at most one
 // update per kBatchMs, so a flood never holds up the window.
+#include "output/outputlog.h"
+
+#include <QByteArrayList>
 #include <QWidget>
+
+#include <vector>
 
 class QAction;
 class QLabel;
 class QListView;
 class QTimer;
-class TOutputLog;
 class TOutputModel;
 
 class TOutputPane : public QWidget {
@@ -22,8 +26,9 @@ public:
     TOutputPane(TOutputLog& log, QAction* stop, QWidget* parent = nullptr);
     ~TOutputPane() override;
 
-    // Printed lines, shown with the next batch.
-    void AddLines(const QStringList& lines);
+    // Printed lines (Shift-JIS), parsed as they come and shown with the
+    // next batch.
+    void AddLines(const QByteArrayList& lines);
     // A line of the program's own, shown at once after every line before it.
     void AddNote(const QString& text);
     void Clear();
@@ -49,5 +54,5 @@ private:
     TOutputLog& log_;
     TOutputModel* model_ = nullptr;
     QTimer* batch_ = nullptr;
-    QStringList pending_;
+    std::vector<OutputLine> pending_;
 };

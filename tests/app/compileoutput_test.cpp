@@ -45,7 +45,7 @@ protected:
     static QStringList paneLines(TMF& mf) {
         QStringList lines;
         const TOutputLog& log = mf.CompileOutput->Log();
-        for (int row = 0; row < log.Count(); ++row) lines << log.Line(row).text;
+        for (int row = 0; row < log.Count(); ++row) lines << log.Line(row).Text();
         return lines;
     }
     // Runs F9 and waits for the batch's end and its last line.

@@ -2,6 +2,7 @@
 // written, Shift-JIS decoded, the exit status, a stop that reaches the
 // programs the batch started, and batches that cannot start.
 #include "output/batchrunner.h"
+#include "platform/cp932.h"
 #include "platform/fileerror.h"
 #include "tests/support/qtprinters.h"
 
@@ -17,7 +18,9 @@ namespace {
 class BatchRunnerTest : public ::testing::Test {
 protected:
     BatchRunnerTest() {
-        QObject::connect(&runner, &TBatchRunner::linesArrived, [this](const QStringList& l) { lines += l; });
+        QObject::connect(&runner, &TBatchRunner::linesArrived, [this](const QByteArrayList& l) {
+            for (const QByteArray& line : l) lines << cp932::decode(line);
+        });
         QObject::connect(&runner, &TBatchRunner::finished, [this](const BatchEnd& e) { end = e; });
     }
 

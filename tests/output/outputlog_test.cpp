@@ -8,41 +8,47 @@
 
 namespace {
 
-TEST(LineSplitter, PiecesCutAnywhereMakeWholeDecodedLines) {
+std::vector<OutputLine> parsed(const TOutputLog& log, const QByteArrayList& lines) {
+    std::vector<OutputLine> out;
+    for (const QByteArray& line : lines) out.push_back(log.Parsed(line));
+    return out;
+}
+
+TEST(LineSplitter, PiecesCutAnywhereMakeWholeLines) {
     TLineSplitter splitter;
     // "ア" is 0x83 0x41; the first piece ends on its lead byte.
-    EXPECT_EQ(splitter.Add("one\r\ntwo \x83"), QStringList{"one"});
-    EXPECT_EQ(splitter.Add("\x41\n\nlast"), (QStringList{"two ア", ""}));
-    EXPECT_EQ(splitter.Finish(), QStringList{"last"});
-    EXPECT_EQ(splitter.Finish(), QStringList());
+    EXPECT_EQ(splitter.Add("one\r\ntwo \x83"), QByteArrayList{"one"});
+    EXPECT_EQ(splitter.Add("\x41\n\nlast"), (QByteArrayList{"two \x83\x41", ""}));
+    EXPECT_EQ(splitter.Finish(), QByteArrayList{"last"});
+    EXPECT_EQ(splitter.Finish(), QByteArrayList());
 }
 
 TEST(OutputLog, KeepsTheNewestLinesAndCountsTheOthers) {
     const TErrorLineParser parser;
     TOutputLog log(parser, 3);
-    log.Append({"a", "b"});
+    log.Append(parsed(log, {"a", "b"}));
     log.DropFront(log.Overflow(2));
-    log.Append({"c", "d"});
+    log.Append(parsed(log, {"c", "d"}));
     EXPECT_EQ(log.Count(), 3);
-    EXPECT_EQ(log.Line(0).text, "b");
+    EXPECT_EQ(log.Line(0).Text(), "b");
     EXPECT_EQ(log.Dropped(), 1);
 
     log.DropFront(log.Overflow(5));
-    log.Append({"1", "2", "3", "4", "5"});
-    EXPECT_EQ(log.Line(0).text, "3");
+    log.Append(parsed(log, {"1", "2", "3", "4", "5"}));
+    EXPECT_EQ(log.Line(0).Text(), "3");
     EXPECT_EQ(log.Dropped(), 6);
     log.AppendNote("end");
-    EXPECT_EQ(log.Line(2).text, "end");
+    EXPECT_EQ(log.Line(2).Text(), "end");
     EXPECT_EQ(log.Dropped(), 7);
 }
 
 TEST(OutputLog, ErrorRowsFromEitherEndAndNoneBeyondThem) {
     const TErrorLineParser parser;
     TOutputLog log(parser);
-    log.Append({"start", "a.lum(1): x", "text", "b.lum:2: y", "end"});
+    log.Append(parsed(log, {"start", "a.lum(1): x", "text", "b.lum:2: y", "end"}));
     log.AppendNote("終了コード 1 (0.1秒)");
-    EXPECT_TRUE(log.Line(1).place);
-    EXPECT_FALSE(log.Line(5).place);
+    EXPECT_TRUE(log.IsError(1));
+    EXPECT_FALSE(log.IsError(5));
 
     EXPECT_EQ(log.NextError(-1), 1);
     EXPECT_EQ(log.NextError(1), 3);
