@@ -141,6 +141,7 @@ void TMF::bindHandlers() {
     on(a.SystemButton, *SettingsDialogs, &TSettingsDialogs::SystemButtonClick);
     on(a.N12, *SettingsDialogs, &TSettingsDialogs::SystemButtonClick);
     on(a.About1, *SettingsDialogs, &TSettingsDialogs::About1Click);
+    on(a.ShowEditorConfig, &TMF::ShowEditorConfigExecute);
     on(a.ToolButton1, *MacroHost, &TMacroHost::ToolButton1Click);
     on(a.MacroEditItem, *MacroHost, &TMacroHost::ShowMacroEditForm);
     on(a.MacroStopItem, *MacroHost, &TMacroHost::StopMacroClick);
@@ -298,6 +299,15 @@ void TMF::SaveOnClose() {
     SaveWindowLayout(*this, reg);
     SaveViewInfo(reg);
     reg.UpdateFile();
+}
+
+void TMF::ShowEditorConfigExecute() {
+    SettingsDialogs->ShowEditorConfig(EditProp);
+    // The second view of a split tab too, so that one document never shows
+    // two looks.
+    for (TDocTab& doc : DocTabs.All())
+        for (TEditorEx* view : {doc.Editor, doc.LowerEditor})
+            if (view) EditProp.AssignTo(*view);
 }
 
 // --- Closing -------------------------------------------------------------------

@@ -188,6 +188,9 @@ public:
     // The editor properties, then the layout and the viewer panels when
     // SaveWindowState is set.
     void SaveOnClose();
+    // エディタ設定: the appearance window, then the stored set to every
+    // document's views.
+    void ShowEditorConfigExecute();
     // The viewer panels, stored with the layout.
     void SaveViewInfo(TRegIniFile& reg);
     void LoadViewInfo(const TRegIniFile& reg);

@@ -1,5 +1,6 @@
 #include "app/messages.h"
 
+#include "platform/messagetable.h"
 #include "platform/prompt.h"
 
 namespace {
@@ -23,17 +24,12 @@ constexpr MessageRow kMessages[] = {
 };
 // clang-format on
 
-const MessageRow& rowOf(AppMessage message) {
-    const MessageRow& row = kMessages[int(message)];
-    Q_ASSERT(row.message == message);  // rows stand in the order of the enum
-    return row;
-}
+const MessageRow& rowOf(AppMessage message) { return MessageRowOf(kMessages, message); }
 
 }  // namespace
 
 QString AppMessageText(AppMessage message, const QString& subject) {
-    QString text = QString::fromUtf8(rowOf(message).text);
-    return text.contains(u"%1") ? text.arg(subject) : text;
+    return WithSubject(QString::fromUtf8(rowOf(message).text), subject);
 }
 
 int ShowAppMessage(AppMessage message, QWidget* owner, const QString& subject) {

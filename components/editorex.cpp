@@ -2,6 +2,7 @@
 // selection. Editing, search and appearance live in the editorex_*.cpp files.
 #include "components/editorex.h"
 
+#include "components/editoraccessible.h"
 #include "components/editordocstate.h"
 #include "components/editorlexer.h"
 #include "components/editorruler.h"
@@ -34,6 +35,7 @@ TEditorEx::TEditorEx(QWidget* parent) : QWidget(parent), doc_(std::make_shared<T
     doc_->views.push_back(this);
 
     view_ = new TEditorView(*this);
+    InstallEditorAccessibility();
     shown_ = std::make_unique<ShownDocument>(*view_);
     ruler_ = new TEditorRulerBar(*view_, this);
     auto* layout = new QVBoxLayout(this);

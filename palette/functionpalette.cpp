@@ -7,6 +7,7 @@
 #include "platform/prompt.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QTabWidget>
 #include <QToolButton>
@@ -43,7 +44,16 @@ QToolButton* makeButton(QWidget* sheet, int left) {
     button->setGeometry(left, 0, kButtonWidth, kButtonHeight);
     button->setIconSize(QSize(16, 16));
     button->show();  // the palette may be on screen already
+    button->setFocusPolicy(Qt::StrongFocus);
     return button;
+}
+
+// The button beside `button` on its sheet, `step` to the right (negative: to
+// the left), or null at either end.
+QToolButton* neighbourOf(QToolButton* button, int step) {
+    const QList<QToolButton*> row = button->parentWidget()->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
+    const qsizetype at = row.indexOf(button) + step;
+    return at >= 0 && at < row.size() ? row[at] : nullptr;
 }
 
 void showGlyphOrText(QToolButton* button, const QIcon& glyph, const QString& text) {
@@ -98,9 +108,11 @@ void TFunctionPalette::buildTab(const TPaletteTab& tab, const TPaletteSources& s
 
 QToolButton* TFunctionPalette::addNewLineButton(QWidget* sheet, const TPaletteSources& sources) {
     QToolButton* button = makeButton(sheet, kNewLineLeft);
+    button->installEventFilter(this);
     button->setCheckable(true);
     showGlyphOrText(button, glyphs_.Glyph(PaletteFilePath(sources.appFolder, kNewLineGlyph)), kNewLineText);
     if (QAction* action = sources.newLineAction) {
+        button->setAccessibleName(QString(action->text()).remove('&'));
         button->setToolTip(action->toolTip());
         button->setStatusTip(action->statusTip());
         connect(button, &QToolButton::clicked, action, &QAction::trigger);
@@ -121,13 +133,26 @@ Clickable* TFunctionPalette::bindSnippet(Clickable* clickable, Signal clicked, c
 }
 
 QToolButton* TFunctionPalette::addSnippetButton(QWidget* sheet, const QString& line, int x) {
-    snippetButtons_.append(bindSnippet(makeButton(sheet, x), &QToolButton::clicked, line));
-    return snippetButtons_.last();
+    QToolButton* button = bindSnippet(makeButton(sheet, x), &QToolButton::clicked, line);
+    button->setAccessibleName(button->toolTip());
+    button->installEventFilter(this);
+    snippetButtons_.append(button);
+    return button;
 }
 
 QAction* TFunctionPalette::addSnippetItem(QMenu* menu, const QString& line) {
     snippetItems_.append(bindSnippet(menu->addAction(palettefile::Field(line, 0)), &QAction::triggered, line));
     return snippetItems_.last();
+}
+
+// Left and right walk a tab's buttons, as they do on a tool bar.
+bool TFunctionPalette::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Left && key != Qt::Key_Right) return QWidget::eventFilter(watched, event);
+    if (QToolButton* next = neighbourOf(static_cast<QToolButton*>(watched), key == Qt::Key_Right ? 1 : -1))
+        next->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 void TFunctionPalette::SnippetClick(int tag) {

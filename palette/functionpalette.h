@@ -54,6 +54,9 @@ public:
 
     QTabWidget* PC = nullptr;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildTab(const TPaletteTab& tab, const TPaletteSources& sources);
     QToolButton* addNewLineButton(QWidget* sheet, const TPaletteSources& sources);

@@ -71,6 +71,12 @@ void putOnTop(QComboBox* combo, const QString& text) {
     combo->setEditText(text);
 }
 
+// A reader says the label's text when the focus enters the box's edit line.
+void labelCombo(QLabel* label, QComboBox* combo) {
+    label->setBuddy(combo);
+    combo->lineEdit()->setAccessibleName(QString(label->text()).remove('&'));
+}
+
 }  // namespace
 
 TFDlg::TFDlg(QWidget* owner, Mode mode, TEditorEx& editor, TSettings& settings, SearchState& state,
@@ -94,7 +100,7 @@ void TFDlg::buildControls() {
     FindCombo = historyCombo("FindCombo", settings_.FindHistory);
     ReplaceCombo = historyCombo("ReplaceCombo", settings_.ReplaceHistory);
     Label2 = named(new QLabel("置換文字列(&E)"), "Label2");
-    Label2->setBuddy(ReplaceCombo);
+    labelCombo(Label2, ReplaceCombo);
 
     OptionBox = named(new QGroupBox("オプション"), "OptionBox");
     BigAndSmallChk = named(new QCheckBox("大/小文字の区別(&C)"), "BigAndSmallChk");
@@ -119,7 +125,7 @@ void TFDlg::buildControls() {
 
 void TFDlg::layOut() {
     auto* label1 = named(new QLabel("検索文字列(&T)"), "Label1");
-    label1->setBuddy(FindCombo);
+    labelCombo(label1, FindCombo);
     auto* texts = new QGridLayout;
     texts->addWidget(label1, 0, 0);
     texts->addWidget(FindCombo, 0, 1);

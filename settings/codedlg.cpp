@@ -59,6 +59,7 @@ void TCDlg::Popup(Mode mode) {
     if (isVisible()) close();
     mode_ = mode;
     closing_ = false;
+    ListBox->setAccessibleName(mode == TemplateMode ? "コードテンプレート" : "入力補完");
     FormShow();
     move(placeBesideCaret());
     show();

@@ -1,7 +1,7 @@
 #pragma once
-// The settings subsystem as the main window holds it: the settings dialog
-// and the version window (each made by its command and freed when it
-// returns), and the code template picker, which lives from the window's
+// The settings subsystem as the main window holds it: the settings dialog,
+// the editor appearance window and the version window (each made by its
+// command and freed when it returns), and the code template picker, which lives from the window's
 // first showing to its close.
 #include <QStringList>
 #include <QtGlobal>
@@ -11,6 +11,7 @@
 class QWidget;
 class TCDlg;
 class TEditorEx;
+struct TEditorExProp;
 struct TSettings;
 
 class TSettingsDialogs {
@@ -22,6 +23,11 @@ public:
 
     // 設定: the settings dialog, modal.
     void SystemButtonClick();
+    // エディタ設定: stores `editProp` (so the store holds what the editors
+    // show), lets the appearance window edit the stored set, and reads the
+    // set and OpenMailOrMail back, whichever way the window closed. The
+    // caller gives the set to the editors.
+    void ShowEditorConfig(TEditorExProp& editProp);
     // バージョン情報: the version window, modal.
     void About1Click();
 

@@ -1,5 +1,6 @@
 #include "settings/settingsmessages.h"
 
+#include "platform/messagetable.h"
 #include "platform/prompt.h"
 
 namespace {
@@ -20,20 +21,16 @@ constexpr MessageRow kMessages[] = {
      "テンプレートファイルに書き出せません。ファイルには何も書き出していません。"},
     {SettingsMessage::NotAnInteger, Box::Error, "'%1' は有効な整数値ではありません"},
     {SettingsMessage::CannotOpen, Box::Error, "%1 を開けませんでした"},
+    {SettingsMessage::BothBracketsNeeded, Box::Notice, "括弧を両方に入力してください"},
 };
 // clang-format on
 
-const MessageRow& rowOf(SettingsMessage message) {
-    const MessageRow& row = kMessages[int(message)];
-    Q_ASSERT(row.message == message);  // rows stand in the order of the enum
-    return row;
-}
+const MessageRow& rowOf(SettingsMessage message) { return MessageRowOf(kMessages, message); }
 
 }  // namespace
 
 QString SettingsMessageText(SettingsMessage message, const QString& subject) {
-    QString text = QString::fromUtf8(rowOf(message).text);
-    return text.contains(u"%1") ? text.arg(subject) : text;
+    return WithSubject(QString::fromUtf8(rowOf(message).text), subject);
 }
 
 void ShowSettingsMessage(SettingsMessage message, QWidget* owner, const QString& subject) {

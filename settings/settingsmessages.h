@@ -1,7 +1,8 @@
 #pragma once
-// The notices and error boxes of the settings dialog, the template page and
-// the version window, each one row of a table so their wording stands in one
-// place. A "%1" in a text is the template, text or file it is about.
+// The notices and error boxes of the settings dialog, the template page,
+// the version window and the editor appearance window, each one row of a
+// table so their wording stands in one place. A "%1" in a text is the
+// template, text or file it is about.
 #include <QString>
 
 class QWidget;
@@ -11,6 +12,7 @@ enum class SettingsMessage {
     UnwritableTemplate,  // exporting a template the file format cannot carry
     NotAnInteger,        // a wheel count that is no decimal integer
     CannotOpen,          // a link of the version window that nothing opens
+    BothBracketsNeeded,  // a bracket pair added with a side left empty
 };
 
 QString SettingsMessageText(SettingsMessage message, const QString& subject = {});

@@ -11,6 +11,7 @@
 #include "platform/paths.h"
 #include "platform/shell.h"
 #include "platform/textfile.h"
+#include "search/findescapes.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -229,8 +230,9 @@ void replaceAll(Context& c, const Args& a) {
     TEditorEx& e = c.editor();
     const SearchRestore restore(e);
     e.SetExSearchOptions(MacroSearchOptions(integer(a, 2), integer(a, 3), integer(a, 4), integer(a, 5)));
-    e.SetFindString(bytes(a, 0));
-    e.ReplaceAll(bytes(a, 1), false);
+    const bool regexp = integer(a, 4) == 1;
+    e.SetFindString(regexp ? ExpandFindEscapes(bytes(a, 0)) : bytes(a, 0));
+    e.ReplaceAll(regexp ? ExpandReplaceEscapes(bytes(a, 1)) : bytes(a, 1), false);
 }
 
 void showFindDialog(Context& c, const Args&) { c.window.Run(WindowCommand::Find); }

@@ -2,6 +2,7 @@
 
 #include "macro/engine/ppa_error.h"
 #include "platform/cp932.h"
+#include "platform/messagetable.h"
 #include "platform/prompt.h"
 
 namespace {
@@ -23,18 +24,14 @@ constexpr MessageRow kMessages[] = {
 };
 // clang-format on
 
-const MessageRow& rowOf(MacroMessage message) {
-    const MessageRow& row = kMessages[int(message)];
-    Q_ASSERT(row.message == message);  // rows stand in the order of the enum
-    return row;
-}
+const MessageRow& rowOf(MacroMessage message) { return MessageRowOf(kMessages, message); }
 
 }  // namespace
 
 QString MacroMessageText(MacroMessage message, const QString& subject) {
     const char* own = rowOf(message).text;
-    QString text = own ? QString::fromUtf8(own) : cp932::decode(ppa::formatMessage(ppa::PPAMessage::NotPermitted));
-    return text.contains(u"%1") ? text.arg(subject) : text;
+    return WithSubject(own ? QString::fromUtf8(own) : cp932::decode(ppa::formatMessage(ppa::PPAMessage::NotPermitted)),
+                       subject);
 }
 
 void ShowMacroMessage(MacroMessage message, QWidget* owner) {

@@ -2,10 +2,13 @@
 // real main window: their commands and keys, the picker's life, and the
 // templates seeded at the first start.
 #include "components/editorex.h"
+#include "components/fontnamelistbox.h"
 #include "platform/regini.h"
 #include "settings/aboutbox.h"
 #include "settings/codedlg.h"
 #include "settings/codetemplates.h"
+#include "settings/editorconfigform.h"
+#include "settings/editorsetframe.h"
 #include "settings/setdlg.h"
 #include "settings/settingsdialogs.h"
 #include "tests/app/mainwindowfixture.h"
@@ -13,6 +16,7 @@
 #include "tests/support/qtprinters.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -71,6 +75,55 @@ TEST_F(SettingsDialogsTest, VersionInformationShowsTheVersionWindow) {
     });
     mf.ActionList1.About1->trigger();
     EXPECT_TRUE(shown);
+}
+
+TEST_F(SettingsDialogsTest, EditorConfigCancelLeavesDocumentsAndStoreAloneAndSaveReachesEveryView) {
+    TMF& mf = showWindow();
+    ASSERT_TRUE(mf.ActionList1.ShowEditorConfig->isEnabled());
+    const auto stored = [] {
+        TEditorExProp prop;
+        prop.ReadReg(kKey, "Editor", "Editor");
+        return prop;
+    };
+    const TEditorExProp shown = mf.CurEditor->Prop();
+    bool opened = false;
+    whenModalShown<TEditorConfigForm>([&](TEditorConfigForm* form) {
+        opened = true;
+        TFrame1& f = *form->EdSetFrm;
+        EXPECT_EQ(form->parentWidget(), &mf);
+        EXPECT_TRUE(f.WorkingCopy() == shown);
+        ASSERT_GT(f.FontList->count(), 1);
+        f.FontList->setCurrentRow(f.FontList->currentRow() == 0 ? 1 : 0);
+        EXPECT_NE(f.WorkingCopy().Font.Name, shown.Font.Name);
+        f.CancelButton->click();
+    });
+    mf.ActionList1.ShowEditorConfig->trigger();
+    ASSERT_TRUE(opened);
+    EXPECT_TRUE(mf.CurEditor->Prop() == shown);
+    EXPECT_TRUE(mf.EditProp == shown);
+    EXPECT_TRUE(stored() == shown);  // as written when the window opened
+
+    mf.CurEditor->Lines().SetText("x");  // so that a second untitled document is made
+    mf.NewTextExecute();
+    mf.ActionList1.DivideEditor->trigger();
+    ASSERT_EQ(mf.DocTabs.Count(), 2);
+    whenModalShown<TEditorConfigForm>([&](TEditorConfigForm* form) {
+        form->EdSetFrm->LeftBarCheckBox->click();
+        form->EdSetFrm->OpenMailorUrlCheckBox->click();
+        form->EdSetFrm->SaveButton->click();
+    });
+    mf.ActionList1.ShowEditorConfig->trigger();
+    EXPECT_FALSE(mf.EditProp.Leftbar.Visible);
+    EXPECT_FALSE(mf.Settings.OpenMailOrMail);
+    EXPECT_FALSE(stored().Leftbar.Visible);
+    int views = 0;
+    for (const TDocTab& doc : mf.DocTabs.All())
+        for (const TEditorEx* view : {doc.Editor, doc.LowerEditor})
+            if (view) {
+                ++views;
+                EXPECT_TRUE(view->Prop() == mf.EditProp);
+            }
+    EXPECT_EQ(views, 3);
 }
 
 TEST_F(SettingsDialogsTest, ThePickerLivesFromTheFirstShowingToTheClose) {

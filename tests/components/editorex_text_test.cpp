@@ -8,6 +8,7 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QAccessible>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -328,4 +329,47 @@ TEST(EditorLoad, KeepsWhatBelongsToTheDocument) {
     e.Scintilla()->SendScintilla(B::SCI_DOCUMENTEND);
     e.Scintilla()->SendScintilla(B::SCI_NEWLINE);
     EXPECT_TRUE(e.Lines().Text().endsWith("\r\n"));
+}
+
+// What a screen reader reads: the text, caret and selection in UTF-16
+// offsets, whatever line they are on.
+TEST(EditorAccessibility, TextCaretAndSelectionReadInCharacters) {
+    TEditorEx e;
+    e.Lines().SetText(sj("あい\r\nxyz\r\n表示"));
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(e.Scintilla());
+    ASSERT_NE(reader, nullptr);
+    QAccessibleTextInterface* text = reader->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(reader->role(), QAccessible::EditableText);
+    EXPECT_EQ(text->characterCount(), 11);
+    EXPECT_EQ(text->text(0, 2), QString::fromUtf8("あい"));
+    EXPECT_EQ(text->text(4, 11), QString::fromUtf8("xyz\r\n表示"));
+    // Offsets outside the text, as readers send them, stand for its ends.
+    EXPECT_EQ(text->text(0, -1), QString::fromUtf8("あい\r\nxyz\r\n表示"));
+    EXPECT_EQ(text->text(9, 99), QString::fromUtf8("表示"));
+    EXPECT_FALSE(text->characterRect(99).isNull());
+    text->setCursorPosition(-5);
+    EXPECT_EQ(e.GetSelStart(), 0);
+
+    e.SetSelStart(sj("あい\r\nxyz\r\n表").size());
+    EXPECT_EQ(text->cursorPosition(), 10);
+    text->setCursorPosition(5);
+    EXPECT_EQ(e.GetSelStart(), sj("あい\r\nx").size());
+
+    EXPECT_EQ(text->selectionCount(), 0);
+    text->setSelection(0, 1, 6);
+    int start = 0;
+    int end = 0;
+    text->selection(0, &start, &end);
+    EXPECT_EQ(std::make_pair(start, end), std::make_pair(1, 6));
+    EXPECT_EQ(e.GetSelText(), sj("い\r\nxy"));
+
+    // A file loaded afterwards comes in a document of its own.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.lum");
+    writeFile(path, sj("表\r\nz"));
+    e.Lines().LoadFromFile(path);
+    EXPECT_EQ(text->text(0, -1), QString::fromUtf8("表\r\nz"));
+    e.SetSelStart(sj("表\r\n").size());
+    EXPECT_EQ(text->cursorPosition(), 3);
 }

@@ -6,14 +6,17 @@
 #include "palette/palettehost.h"
 #include "palette/snippetinsert.h"
 #include "platform/cp932.h"
+#include "tests/support/accessibility.h"
 #include "tests/support/appfolderfixture.h"
 #include "tests/support/qtprinters.h"
 #include "tests/support/scriptedprompts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QImage>
 #include <QMenu>
 #include <QTabWidget>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -150,6 +153,27 @@ TEST_F(FunctionPaletteTest, EveryTabStartsWithTheLineBreakToggleAndItsButtonsAtX
     QObject::connect(&lineBreakAction, &QAction::triggered, [&] { triggered = true; });
     palette.NewLineButtons()[2]->click();
     EXPECT_TRUE(triggered);
+}
+
+TEST_F(FunctionPaletteTest, ButtonsReadAsTheirHintsAndArrowsWalkATab) {
+    writeLines("buttons/buttons.qbp", {"One\tbuttons/one.qbt"});
+    writeLines("buttons/one.qbt", {"a\tfirst\tx\tb", "b\tsecond\tx\tb"});
+    build();
+    palette.show();
+    QApplication::setActiveWindow(&palette);
+    EXPECT_EQ(unnamedControls(&palette), QStringList());
+    EXPECT_EQ(palette.NewLineButtons()[0]->accessibleName(), "line break");
+
+    const QList<QToolButton*> buttons = buttonsOfTab(0);
+    ASSERT_EQ(buttons.size(), 3);
+    buttons[0]->setFocus();
+    for (const auto& [key, focused] : {std::pair{Qt::Key_Right, 1}, {Qt::Key_Right, 2}, {Qt::Key_Right, 2},
+                                        {Qt::Key_Left, 1}}) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(QApplication::focusWidget(), buttons[focused]);
+    }
+    QTest::keyClick(buttons[1], Qt::Key_Space);
+    EXPECT_EQ(text(), "a");
 }
 
 TEST_F(FunctionPaletteTest, ThePanelGrowsUntilATabShowsAWholeButton) {

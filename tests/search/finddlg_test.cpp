@@ -5,9 +5,12 @@
 #include "search/searchstate.h"
 #include "tests/components/sjis.h"
 #include "tests/search/fakesearchwindow.h"
+#include "tests/support/accessibility.h"
 #include "tests/support/modaldriver.h"
+#include "tests/support/qtprinters.h"
 #include "tests/support/settingshive.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -198,6 +201,15 @@ TEST_F(FindDialogTest, EnterInTheBoxesAndCheckBoxesExecutesAndEscapeCloses) {
     whenModalShown<TFDlg>([](TFDlg* shown) { QTest::keyClick(shown->FindCombo->lineEdit(), Qt::Key_Escape); });
     EXPECT_EQ(dialog->exec(), QDialog::Rejected);
     EXPECT_FALSE(state.Confirmed);
+}
+
+TEST_F(FindDialogTest, EveryControlIsNamedAndTheBoxesByTheirLabels) {
+    for (TFDlg::Mode mode : {TFDlg::Mode::Find, TFDlg::Mode::Replace}) {
+        auto dialog = open(mode);
+        dialog->show();
+        EXPECT_EQ(unnamedControls(dialog.get()), QStringList());
+        EXPECT_TRUE(QAccessible::queryAccessibleInterface(dialog->FindCombo)->text(QAccessible::Name).startsWith("検索文字列"));
+    }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "platform/regini.h"
 #include "settings/codetemplates.h"
 #include "settings/settingsrecord.h"
+#include "tests/support/accessibility.h"
 #include "tests/support/qtprinters.h"
 #include "tests/support/settingshive.h"
 
@@ -79,6 +80,15 @@ TEST_F(PickerTest, TemplatesComeFromTheStoreWithTheFirstSelected) {
     press(Qt::Key_Escape);
     EXPECT_FALSE(picker.isVisible());
     EXPECT_EQ(editor->Lines().Text(), "");
+}
+
+TEST_F(PickerTest, TheListAndItsItemsReadAsTheirTexts) {
+    storeTemplates({"if", "for"}, {"if {\r\n}", "for {\r\n}"});
+    edit("", 0, 0);
+    picker.Popup(TCDlg::TemplateMode);
+    EXPECT_EQ(unnamedControls(&picker), QStringList());
+    const QStringList texts = accessibleTexts(&picker);
+    EXPECT_TRUE(texts.contains("for") && texts.contains("if")) << texts.join(", ").toStdString();
 }
 
 TEST_F(PickerTest, ATemplateTakesTheIndentationOfTheCaretLineAndTheCaretStaysAtItsStart) {

@@ -1,5 +1,6 @@
 #include "tools/palettor/palettormessages.h"
 
+#include "platform/messagetable.h"
 #include "platform/prompt.h"
 
 namespace {
@@ -23,11 +24,7 @@ constexpr MessageRow kMessages[] = {
 };
 // clang-format on
 
-const MessageRow& rowOf(PalettorMessage message) {
-    const MessageRow& row = kMessages[int(message)];
-    Q_ASSERT(row.message == message);  // rows stand in the order of the enum
-    return row;
-}
+const MessageRow& rowOf(PalettorMessage message) { return MessageRowOf(kMessages, message); }
 
 }  // namespace
 

@@ -313,6 +313,10 @@ TEST_F(EditorCommandsTest, ReplaceAllReplacesWithoutAskingAndRestoresTheSearch) 
     EXPECT_EQ(text(), "x Cat condog");
     run("ReplaceAll('c(.)t', '[\\1]', 0, 0, 1, 0)");
     EXPECT_EQ(text(), "x [a] condog");
+    // With a regular expression the escapes stand for line breaks and TABs.
+    setText("a\nb");
+    run("ReplaceAll('a\\nb', 'x\\ty\\n', 0, 0, 1, 0)");
+    EXPECT_EQ(text(), "x\ty\r\n");
     EXPECT_TRUE(prompts.calls().empty());
     EXPECT_EQ(editor().FindString(), "");
 }
