@@ -146,9 +146,9 @@ void loadOutputBar(TMF& mf, const TRegIniFile& reg) {
     place.visible = ReadStored(reg, stored::OutputBarVisible);
     bar.setFloating(place.floating);
     if (place.floating) {
-        const QRect current = bar.geometry();
-        bar.setGeometry(storedOr(place.left, current.left()), storedOr(place.top, current.top()),
-                        storedOr(place.width, current.width()), storedOr(place.height, current.height()));
+        // Stored as pos() (the frame's corner) and size(), so put back so.
+        bar.move(storedOr(place.left, bar.x()), storedOr(place.top, bar.y()));
+        bar.resize(storedOr(place.width, bar.width()), storedOr(place.height, bar.height()));
     } else if (place.height != kUnset) {
         mf.resizeDocks({&bar}, {place.height}, Qt::Vertical);
     }
