@@ -53,6 +53,9 @@ const Row kRows[] = {
     {&TActionList::ShowLumHelp, "ShowLumHelp", "Lumira　ヘルプ(&A)", "Lumiraのヘルプを表示します", "F2", Glyph::Help, Plain, nullptr},
     {&TActionList::HelpContents1, "HelpContents1", "目次(&C)", "", "F1", Glyph::Contents, Plain, nullptr},
     {&TActionList::ShowEditorConfig, "ShowEditorConfig", "エディタ設定(&E)", "エディタの設定を変更します", "", Glyph::None, Plain, nullptr},
+    {&TActionList::StopCompile, "StopCompile", "コンパイルの中止(&S)", "実行中のコンパイルを中止します", "", Glyph::None, Plain, nullptr},
+    {&TActionList::NextError, "NextError", "次のエラー(&N)", "次のエラー行の場所へ移動します", "F4", Glyph::None, Plain, nullptr},
+    {&TActionList::PrevError, "PrevError", "前のエラー(&B)", "前のエラー行の場所へ移動します", "Shift+F4", Glyph::None, Plain, nullptr},
 
     {&TActionList::Close1, "Close1", "閉じる(&X)", "終了します", "", Glyph::None, Plain, nullptr},
     {&TActionList::N12, "N12", "設定(&C)", "設定を変更します", "", Glyph::Settings, Plain, nullptr},
@@ -62,6 +65,7 @@ const Row kRows[] = {
     {&TActionList::show_kansu, "show_kansu", "関数パレット", "", "", Glyph::None, Checkable, nullptr},
     {&TActionList::show_find, "show_find", "検索", "", "", Glyph::None, Checkable, nullptr},
     {&TActionList::show_help, "show_help", "ヘルプ", "", "", Glyph::None, Checkable, nullptr},
+    {&TActionList::show_output, "show_output", "出力", "", "", Glyph::None, Checkable, nullptr},
     {&TActionList::ShowLeftBarM, "ShowLeftBarM", "表示", "", "", Glyph::None, Checkable, nullptr},
     {&TActionList::ActionVewM, "ActionVewM", "アクションビューア", "", "", Glyph::None, Checkable, nullptr},
     {&TActionList::FolderExpM, "FolderExpM", "フォルダエクスプローラ", "", "", Glyph::None, Checkable, nullptr},

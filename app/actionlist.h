@@ -47,6 +47,10 @@ struct TActionList {
     QAction* ShowLumHelp = nullptr;
     QAction* HelpContents1 = nullptr;
     QAction* ShowEditorConfig = nullptr;
+    // The compile's output: stopping it and going from error to error.
+    QAction* StopCompile = nullptr;
+    QAction* NextError = nullptr;
+    QAction* PrevError = nullptr;
 
     // Plain menu items and buttons with handlers of their own.
     QAction* Close1 = nullptr;
@@ -57,6 +61,7 @@ struct TActionList {
     QAction* show_kansu = nullptr;
     QAction* show_find = nullptr;
     QAction* show_help = nullptr;
+    QAction* show_output = nullptr;
     QAction* ShowLeftBarM = nullptr;
     QAction* ActionVewM = nullptr;
     QAction* FolderExpM = nullptr;

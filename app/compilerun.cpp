@@ -33,11 +33,6 @@ void openOrThrow(const QString& target, const QString& workingFolder) {
 
 }  // namespace
 
-void TCompileRun::MakeKioroExecute() {
-    if (settings_.BatFile.isEmpty()) return;
-    openOrThrow(paths::resolvePath(settings_.BatFile), settings_.CurrentFolder);
-}
-
 void TCompileRun::KioroExecuteExecute() {
     if (settings_.KioroFile.isEmpty() || settings_.KioFile.isEmpty()) return;
     const QString host = paths::resolvePath(settings_.KioroFile);

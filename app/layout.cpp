@@ -6,10 +6,12 @@
 
 #include "app/barrows.h"
 #include "app/mainunit.h"
+#include "output/compileoutput.h"
 #include "palette/functionpalette.h"
 #include "platform/regini.h"
 #include "settings/storedvalues.h"
 
+#include <QDockWidget>
 #include <QSplitter>
 #include <QToolBar>
 
@@ -130,6 +132,29 @@ void arrangeDockedBars(TMF& mf, const std::vector<std::pair<QToolBar*, StoredPla
     for (const auto& [bar, wasHidden] : hidden) bar->setHidden(wasHidden);
 }
 
+// The output bar docks below the editor, where only its height is its own;
+// floating, it is a window like a floating bar.
+void writeOutputBar(TRegIniFile& reg, const TMF& mf) {
+    const QDockWidget& bar = *mf.CompileOutput->OutputBar;
+    WriteStored(reg, stored::PlaceFloating(stored::kOutputBarPlace), bar.isFloating());
+    writePosition(reg, stored::kOutputBarPlace, mf, bar);
+}
+
+void loadOutputBar(TMF& mf, const TRegIniFile& reg) {
+    QDockWidget& bar = *mf.CompileOutput->OutputBar;
+    StoredPlace place = readPlace(reg, stored::kOutputBarPlace);
+    place.visible = ReadStored(reg, stored::OutputBarVisible);
+    bar.setFloating(place.floating);
+    if (place.floating) {
+        // Stored as pos() (the frame's corner) and size(), so put back so.
+        bar.move(storedOr(place.left, bar.x()), storedOr(place.top, bar.y()));
+        bar.resize(storedOr(place.width, bar.width()), storedOr(place.height, bar.height()));
+    } else if (place.height != kUnset) {
+        mf.resizeDocks({&bar}, {place.height}, Qt::Vertical);
+    }
+    bar.setVisible(place.visible);
+}
+
 }  // namespace
 
 void SaveWindowLayout(const TMF& mf, TRegIniFile& reg) {
@@ -138,6 +163,7 @@ void SaveWindowLayout(const TMF& mf, TRegIniFile& reg) {
         WriteStored(reg, stored::PlaceFloating(entry.section), entry.bar->isFloating());
         writePosition(reg, entry.section, mf, *entry.bar);
     }
+    writeOutputBar(reg, mf);
 }
 
 void LoadWindowLayout(TMF& mf, const TRegIniFile& reg) {
@@ -153,4 +179,5 @@ void LoadWindowLayout(TMF& mf, const TRegIniFile& reg) {
         if (place.floating) floatBar(*bar, place);
         bar->setVisible(place.visible);
     }
+    loadOutputBar(mf, reg);
 }

@@ -54,12 +54,12 @@ TMainMenus buildMenus(QWidget* owner, const TActionList& a) {
                         a.DivideEditor});
     m.Search1 = makeMenu(owner, "Search1", "検索(&S)", {a.Find, a.Replace, a.FindNext, a.FindBack});
     m.ToolBarMenu = makeMenu(owner, "ToolBarMenu", "ツールバー",
-                             {a.show_stand, a.show_deb, a.show_kansu, a.show_find, a.show_help});
+                             {a.show_stand, a.show_deb, a.show_kansu, a.show_find, a.show_help, a.show_output});
     m.ViewerMenu = makeMenu(owner, "ViewerMenu", "ビューア類",
                             {a.ShowLeftBarM, Separator, a.ActionVewM, a.FolderExpM});
     m.View1 = makeMenu(owner, "View1", "表示(&V)", {m.ToolBarMenu, m.ViewerMenu});
     m.Macro1 = makeMenu(owner, "Macro1", "マクロ(&M)", {});
-    m.Compile1 = makeMenu(owner, "Compile1", "コンパイル(&P)", {a.MakeKioroItem, a.KioroExecute});
+    m.Compile1 = makeMenu(owner, "Compile1", "コンパイル(&P)", {a.MakeKioroItem, a.KioroExecute, Separator, a.StopCompile, a.NextError, a.PrevError});
     m.Other1 = makeMenu(owner, "Other1", "その他(&O)", {a.N12, a.ShowEditorConfig});
     m.Help1 = makeMenu(owner, "Help1", "ヘルプ(&H)", {a.HelpContents1, a.ShowLumHelp, a.About1});
     m.MN = makeMenu(owner, "MN", "",

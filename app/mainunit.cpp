@@ -6,11 +6,13 @@
 #include "app/layout.h"
 #include "app/macrowindowadapter.h"
 #include "app/monitorhost.h"
+#include "app/outputwindowadapter.h"
 #include "app/palettehost.h"
 #include "app/searchhost.h"
 #include "app/statusbar.h"
 #include "components/editorex.h"
 #include "macro/host/macrohost.h"
+#include "output/compileoutput.h"
 #include "palette/functionpalette.h"
 #include "platform/appfolder.h"
 #include "platform/fileerror.h"
@@ -57,6 +59,8 @@ TMF::TMF(const QStringList& commandLine, QWidget* parent)
     SettingsDialogs = std::make_unique<TSettingsDialogs>(*this, Settings, Wheel.LineCount, SnippetList);
     MacroHost = std::make_unique<TMacroHost>(std::make_unique<TMacroWindowAdapter>(*this), Menus.Macro1,
                                              ActionList1.MacroEditItem, ActionList1.MacroStopItem);
+    CompileOutput = std::make_unique<TCompileOutput>(*this, Settings, std::make_unique<TOutputWindowAdapter>(*this),
+                                                     ActionList1.StopCompile);
     bindHandlers();
     runSingleInstanceCheck();
 }
@@ -102,6 +106,7 @@ void TMF::bindHandlers() {
     on(a.show_kansu, &TMF::show_kansuClick);
     on(a.show_find, &TMF::show_findClick);
     on(a.show_help, &TMF::show_helpClick);
+    on(a.show_output, &TMF::show_outputClick);
     on(a.ActionVewM, &TMF::ActionVewMClick);
     on(a.FolderExpM, &TMF::FolderExpMClick);
     on(a.ShowLeftBarM, &TMF::ShowLeftBarMClick);
@@ -112,7 +117,10 @@ void TMF::bindHandlers() {
     on(a.NewSaveText, &TMF::NewSaveTextExecute);
     on(a.SaveAll, &TMF::SaveAllExecute);
     on(a.CloseThisPage, &TMF::CloseThisPageClick);
-    on(a.MakeKioro, CompileRun, &TCompileRun::MakeKioroExecute);
+    on(a.MakeKioro, *CompileOutput, &TCompileOutput::MakeKioroExecute);
+    on(a.StopCompile, *CompileOutput, &TCompileOutput::StopCompileExecute);
+    on(a.NextError, *CompileOutput, &TCompileOutput::NextErrorExecute);
+    on(a.PrevError, *CompileOutput, &TCompileOutput::PrevErrorExecute);
     on(a.KioroExecute, CompileRun, &TCompileRun::KioroExecuteExecute);
     on(a.ShowLumHelp, CompileRun, &TCompileRun::ShowLumHelpExecute);
     on(a.HelpContents1, CompileRun, &TCompileRun::HelpContents1Execute);
@@ -314,6 +322,7 @@ bool TMF::FormClose() {
     SaveOnClose();
     hide();
     MacroHost->WindowClosing();
+    CompileOutput->WindowClosing();
     MonitorHost->Stop();
     freeDocuments();
     SettingsDialogs->FreePicker();

@@ -43,6 +43,7 @@ class TEditCommands;
 class TFindReplace;
 class TSearchHost;
 class TActionViewer;
+class TCompileOutput;
 class TFunctionPalette;
 class TMacroHost;
 class TMenuBar;
@@ -169,6 +170,7 @@ public:
     void show_kansuClick();
     void show_findClick();
     void show_helpClick();
+    void show_outputClick();
     void View1Click();  // the View menu opens
     void ActionVewMClick();
     void FolderExpMClick();
@@ -199,6 +201,9 @@ public:
     std::unique_ptr<TSettingsDialogs> SettingsDialogs;
     // The macros: the interpreter, the macro menu and the macro edit window.
     std::unique_ptr<TMacroHost> MacroHost;
+    // The compile (F9) with its output in the bar "出力" and the jumps to
+    // the errors it names.
+    std::unique_ptr<TCompileOutput> CompileOutput;
 
     // Find and replace, with the quick-find box; the window as they and the
     // action viewer see it.

@@ -2,10 +2,12 @@
 // whole left panel. "Visible" here is what the window asks for (isHidden),
 // so the answers are the same before the window is first shown.
 #include "app/mainunit.h"
+#include "output/compileoutput.h"
 #include "search/actionviewer.h"
 #include "settings/storedvalues.h"
 
 #include <QAction>
+#include <QDockWidget>
 #include <QSplitter>
 #include <QToolBar>
 
@@ -20,6 +22,12 @@ void TMF::show_kansuClick() { toggleBar(FunctionPalet, ActionList1.show_kansu); 
 void TMF::show_findClick() { toggleBar(FindBar, ActionList1.show_find); }
 void TMF::show_helpClick() { toggleBar(HelpBar, ActionList1.show_help); }
 
+void TMF::show_outputClick() {
+    QDockWidget* bar = CompileOutput->OutputBar;
+    bar->setVisible(bar->isHidden());
+    ActionList1.show_output->setChecked(!bar->isHidden());
+}
+
 void TMF::View1Click() {
     TActionList& a = ActionList1;
     a.show_stand->setChecked(!FileBar->isHidden());
@@ -27,6 +35,7 @@ void TMF::View1Click() {
     a.show_kansu->setChecked(!FunctionPalet->isHidden());
     a.show_find->setChecked(!FindBar->isHidden());
     a.show_help->setChecked(!HelpBar->isHidden());
+    a.show_output->setChecked(!CompileOutput->OutputBar->isHidden());
     a.ShowLeftBarM->setChecked(!LeftPanel->isHidden());
     a.ActionVewM->setChecked(!ActionViewPanel->isHidden());
     a.FolderExpM->setChecked(!FolderPanel->isHidden());

@@ -90,6 +90,9 @@ inline constexpr const char* kHelpBarPlace = "Pos\\HelpBar";
 inline constexpr const char* kFileBarPlace = "Pos\\FileBar";
 inline constexpr const char* kDbgBarPlace = "Pos\\DbgBar";
 inline constexpr const char* kFindBarPlace = "Pos\\FindBar";
+// The compile's output; hidden until the first compile.
+inline constexpr const char* kOutputBarPlace = "Pos\\OutputBar";
+inline constexpr StoredBool OutputBarVisible{kOutputBarPlace, "Visible", false};
 inline constexpr int kUnsetPlace = -1;
 constexpr StoredBool PlaceFloating(const char* section) { return {section, "Floating", false}; }
 constexpr StoredInt PlaceTop(const char* section) { return {section, "Top", kUnsetPlace}; }

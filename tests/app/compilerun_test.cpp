@@ -1,4 +1,4 @@
-// Compile, run and help through the real main window: what reaches the disk
+// Run and help, and a compile that cannot start, through the real main window: what reaches the disk
 // and what is started where. The shell is a recorder; nothing really starts.
 #include "components/editorex.h"
 #include "platform/filebytes.h"
@@ -114,21 +114,6 @@ TEST_F(CompileRunTest, AFileThatNothingCanStartOrShowIsReported) {
     ASSERT_EQ(errors.size(), 2u);
     EXPECT_EQ(errors[0].text, "ファイル \"" + work + "missing.bat\" を開けません: ファイルまたはフォルダが見つかりません");
     EXPECT_EQ(errors[1].text, "ファイル \"" + work + "help.html\" を開けません: 開くことのできるプログラムがありません");
-}
-
-TEST_F(CompileRunTest, CompileStartsTheBatchFileInTheCurrentFolderWithoutSaving) {
-    TMF& mf = showWindow();
-    mf.CurEditor->SetSelText("unsaved");
-    mf.Settings.BatFile = folder("tools") + "make.bat";
-    mf.Settings.CurrentFolder = folder("src");
-
-    mf.ActionList1.MakeKioroItem->trigger();  // the compile menu's item
-
-    const ShellCall call = onlyCall();
-    EXPECT_EQ(call.target, folder("tools") + "make.bat");
-    EXPECT_EQ(call.workingFolder, folder("src"));
-    EXPECT_TRUE(mf.CurEditor->Modified());
-    EXPECT_TRUE(prompts.calls().empty());
 }
 
 TEST_F(CompileRunTest, HelpCommandsOpenTheLumiraHelpAndTheProgramsOwnPage) {

@@ -2,6 +2,7 @@
 // exit and restored by the next start, driven through the real window.
 #include "app/barrows.h"
 #include "components/editorex.h"
+#include "output/compileoutput.h"
 #include "palette/functionpalette.h"
 #include "platform/regini.h"
 #include "search/actionviewer.h"
@@ -9,6 +10,7 @@
 #include "tests/app/mainwindowfixture.h"
 
 #include <QAction>
+#include <QDockWidget>
 #include <QSplitter>
 #include <QToolBar>
 
@@ -88,6 +90,31 @@ TEST_F(LayoutTest, BoundsFloatingAndHiddenBarsAndPanelsComeBack) {
     EXPECT_EQ(mf.FindBar->y(), mf.FunctionPalet->y());
     EXPECT_GT(mf.FindBar->x(), mf.FunctionPalet->x());
     EXPECT_GT(mf.FunctionPalet->y(), mf.MenuBar1->y());
+}
+
+// Hidden until the first compile; then shown, floating or docked, like a bar.
+TEST_F(LayoutTest, TheOutputBarComesBackAsItWasLeft) {
+    saveWindowState(true);
+    TMF& first = showWindow();
+    EXPECT_TRUE(first.CompileOutput->OutputBar->isHidden());
+    first.show_outputClick();
+    first.CompileOutput->OutputBar->setFloating(true);
+    first.CompileOutput->OutputBar->setGeometry(120, 300, 500, 160);
+    settle();
+    const QRect floating = first.CompileOutput->OutputBar->geometry();
+
+    TMF& mf = restart();
+    settle();
+
+    EXPECT_TRUE(readBool("Pos\\OutputBar", "Floating", false));
+    EXPECT_TRUE(readBool("Pos\\OutputBar", "Visible", false));
+    EXPECT_EQ(readInt("Pos\\OutputBar", "Width"), floating.width());
+    EXPECT_TRUE(mf.CompileOutput->OutputBar->isFloating());
+    EXPECT_FALSE(mf.CompileOutput->OutputBar->isHidden());
+    EXPECT_EQ(mf.CompileOutput->OutputBar->geometry(), floating);
+
+    mf.show_outputClick();  // hidden again
+    EXPECT_TRUE(restart().CompileOutput->OutputBar->isHidden());
 }
 
 TEST_F(LayoutTest, AMaximizedWindowStoresAndGetsBackItsNormalBounds) {
