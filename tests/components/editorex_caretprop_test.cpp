@@ -1,6 +1,7 @@
 // The caret options of the property set at work: where the caret stands
 // after key presses, and the caret-moved event for every move.
 #include "components/editorex.h"
+#include "tests/components/showneditor.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -10,24 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <vector>
-
-namespace {
-
-struct ShownEditor {
-    TEditorEx e;
-    explicit ShownEditor(const TEditorExProp& prop = {}) {
-        e.ApplyProp(prop);
-        e.resize(600, 400);
-        e.show();
-        QApplication::processEvents();
-    }
-};
-
-void key(TEditorEx& e, int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QTest::keyClick(e.Scintilla(), Qt::Key(k), mods);
-}
-
-}  // namespace
 
 // The status bar and the ruler follow the caret through this event, so moves
 // in the free space past a line's end must raise it too.

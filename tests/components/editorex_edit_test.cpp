@@ -2,6 +2,7 @@
 // words and tokens, split views and the events it reports.
 #include "components/bookmarkglyph.h"
 #include "components/editorex.h"
+#include "tests/components/showneditor.h"
 #include "components/syntaxscanner.h"
 #include "tests/components/sjis.h"
 
@@ -17,19 +18,6 @@ namespace {
 using B = QsciScintillaBase;
 
 // An editor shown at a fixed size, so that points and rows are real.
-struct ShownEditor {
-    TEditorEx e;
-    ShownEditor() {
-        e.resize(600, 400);
-        e.show();
-        QApplication::processEvents();
-    }
-};
-
-void key(TEditorEx& e, int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QTest::keyClick(e.Scintilla(), Qt::Key(k), mods);
-}
-
 }  // namespace
 
 TEST(EditorEdit, BoxSelectionCopiesCutsAndTypesInColumns) {

@@ -1,6 +1,7 @@
 // The appearance properties at work in TEditorEx: wrapped rows, line
 // numbers, the ruler, links.
 #include "components/editorex.h"
+#include "tests/components/showneditor.h"
 #include "components/editorruler.h"
 #include "components/wrapunits.h"
 #include "tests/components/sjis.h"
@@ -15,17 +16,6 @@
 namespace {
 
 using B = QsciScintillaBase;
-
-struct ShownEditor {
-    TEditorEx e;
-    explicit ShownEditor(const TEditorExProp& prop) {
-        e.ApplyProp(prop);
-        e.resize(900, 400);
-        e.show();
-        QApplication::processEvents();
-    }
-    long sci(unsigned int msg, unsigned long w = 0, long l = 0) { return e.Scintilla()->SendScintilla(msg, w, l); }
-};
 
 TEditorExProp wrapping(int wrapByte) {
     TEditorExProp prop;
@@ -63,7 +53,7 @@ TEST(EditorLook, WordWrapBreaksWhereTheKinsokuRulesSay) {
     };
     for (const int wrapByte : {20, 21}) {
         TEditorExProp prop = wrapping(wrapByte);
-        ShownEditor s(prop);
+        ShownEditor s(prop, 900);
         QByteArray text;
         for (const char* line : lines) text += sj(line) + "\r\n";
         s.e.Lines().SetText(text);
@@ -94,7 +84,7 @@ TEST(EditorLook, LineNumbersByLineOrByRow) {
         prop.Leftbar.ShowNumberMode = c.mode;
         prop.Leftbar.ZeroBase = c.zeroBase;
         prop.Leftbar.ZeroLead = c.zeroLead;
-        ShownEditor s(prop);
+        ShownEditor s(prop, 900);
         s.e.Lines().SetText(QByteArray(50, 'a') + "\r\n" + QByteArray(30, 'b') + "\r\nc");
         QApplication::processEvents();
         QByteArray text(int(s.sci(B::SCI_MARGINGETTEXT, 1)), '\0');
@@ -109,7 +99,7 @@ TEST(EditorLook, RulerColumnsLineUpWithTextColumns) {
     for (const int height : {10, 14, 19, 27}) {
         TEditorExProp prop;
         prop.Font.Height = height;
-        ShownEditor s(prop);
+        ShownEditor s(prop, 900);
         s.e.Lines().SetText(QByteArray(3000, 'x'));
         for (const int col : {0, 1, 37, 100, 2094}) {
             s.e.SetCol(col);
@@ -125,7 +115,7 @@ TEST(EditorLook, RulerGaugeAndVisibility) {
     for (const int gauge : {10, 8}) {
         TEditorExProp prop;
         prop.Ruler.GaugeRange = gauge;
-        ShownEditor s(prop);
+        ShownEditor s(prop, 900);
         const QImage shot = const_cast<TEditorRulerBar&>(s.e.Ruler()).grab().toImage();
         // Long ticks with numbers stand every gauge range.
         const int h = shot.height();
@@ -140,7 +130,7 @@ TEST(EditorLook, RulerGaugeAndVisibility) {
     }
     TEditorExProp hidden;
     hidden.Ruler.Visible = false;
-    ShownEditor s(hidden);
+    ShownEditor s(hidden, 900);
     EXPECT_FALSE(s.e.Ruler().isVisible());
 }
 
@@ -174,7 +164,7 @@ TEST(EditorLook, MarginsMoveAndSpaceTheText) {
     auto measure = [](const TEditorMargin& margin) {
         TEditorExProp prop;
         prop.Margin = margin;
-        ShownEditor s(prop);
+        ShownEditor s(prop, 900);
         s.e.Lines().SetText("ab\r\ncd");
         s.e.SetRow(1);
         QApplication::processEvents();
