@@ -17,7 +17,6 @@ namespace {
 
 using B = QsciScintillaBase;
 
-// An editor shown at a fixed size, so that points and rows are real.
 }  // namespace
 
 TEST(EditorEdit, BoxSelectionCopiesCutsAndTypesInColumns) {
