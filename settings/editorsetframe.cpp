@@ -143,6 +143,22 @@ std::optional<QColor> TFrame1::askColour(const TColorPanel* panel) {
     return prompts().chooseColour(panel->Color(), this);
 }
 
+void TFrame1::pickColourInto(TColorPanel* panel, QColor& field) {
+    const auto colour = askColour(panel);
+    if (!colour) return;
+    field = *colour;
+    panel->SetColor(*colour);
+    showPreview();
+}
+
+void TFrame1::bindText(QLineEdit* edit, QString& (*property)(TEditorExProp&)) {
+    onSignal(edit, &QLineEdit::textChanged, this, [this, edit, property] {
+        if (filling_) return;
+        property(prop_) = edit->text();
+        showPreview();
+    });
+}
+
 TFontStyles TFrame1::stylesOf(const QCheckBox* bold, const QCheckBox* italic, const QCheckBox* underline) {
     return {bold->isChecked(), italic->isChecked(), underline->isChecked()};
 }

@@ -198,6 +198,11 @@ private:
     // number is reported here.
     appearance::CheckedNumber checkedNumber(const QLineEdit* edit, appearance::NumberRange range);
     std::optional<QColor> askColour(const TColorPanel* panel);
+    // Asks for a colour from `panel`; a chosen one goes into `field`, the
+    // panel and the preview.
+    void pickColourInto(TColorPanel* panel, QColor& field);
+    // What is typed in `edit` goes into the text property of the copy.
+    void bindText(QLineEdit* edit, QString& (*property)(TEditorExProp&));
     static TFontStyles stylesOf(const QCheckBox* bold, const QCheckBox* italic, const QCheckBox* underline);
     void showPreview();
 

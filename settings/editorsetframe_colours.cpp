@@ -93,21 +93,9 @@ void TFrame1::EdtBGColorPanelClick() {
     showPreview();
 }
 
-void TFrame1::LeftBarColorPanelClick() {
-    const auto colour = askColour(LeftBarColorPanel);
-    if (!colour) return;
-    prop_.Leftbar.Color = *colour;
-    LeftBarColorPanel->SetColor(*colour);
-    showPreview();
-}
+void TFrame1::LeftBarColorPanelClick() { pickColourInto(LeftBarColorPanel, prop_.Leftbar.Color); }
 
-void TFrame1::LeftBarBGColorPanelClick() {
-    const auto colour = askColour(LeftBarBGColorPanel);
-    if (!colour) return;
-    prop_.Leftbar.BkColor = *colour;
-    LeftBarBGColorPanel->SetColor(*colour);
-    showPreview();
-}
+void TFrame1::LeftBarBGColorPanelClick() { pickColourInto(LeftBarBGColorPanel, prop_.Leftbar.BkColor); }
 
 void TFrame1::EdtColorListBoxClick() {
     const int entry = EdtColorListBox->currentRow();

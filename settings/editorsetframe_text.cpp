@@ -55,12 +55,7 @@ QWidget* TFrame1::buildControlPage() {
         label->setBuddy(edit);
         grid->addWidget(label, row, 0);
         grid->addWidget(edit, row++, 1);
-        const auto property = binding.property;
-        onSignal(edit, &QLineEdit::textChanged, this, [this, edit, property] {
-            if (filling_) return;
-            property(prop_) = edit->text();
-            showPreview();
-        });
+        bindText(edit, binding.property);
     }
     grid->setRowStretch(row, 1);
     auto* column = new QHBoxLayout(page);
@@ -156,23 +151,13 @@ void TFrame1::BracketsListBoxClick() {
 }
 
 void TFrame1::BracketColorPanelClick() {
-    const int index = selectedBracket();
-    if (index < 0) return;
-    const auto colour = askColour(BracketColorPanel);
-    if (!colour) return;
-    prop_.View.Brackets.Items[index].ItemColor = *colour;
-    BracketColorPanel->SetColor(*colour);
-    showPreview();
+    if (const int index = selectedBracket(); index >= 0)
+        pickColourInto(BracketColorPanel, prop_.View.Brackets.Items[index].ItemColor);
 }
 
 void TFrame1::BracketBGColorPanelClick() {
-    const int index = selectedBracket();
-    if (index < 0) return;
-    const auto colour = askColour(BracketBGColorPanel);
-    if (!colour) return;
-    prop_.View.Brackets.Items[index].ItemBkColor = *colour;
-    BracketBGColorPanel->SetColor(*colour);
-    showPreview();
+    if (const int index = selectedBracket(); index >= 0)
+        pickColourInto(BracketBGColorPanel, prop_.View.Brackets.Items[index].ItemBkColor);
 }
 
 void TFrame1::BrStyleCheckBoxClick() {

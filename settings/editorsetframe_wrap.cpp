@@ -90,12 +90,7 @@ QWidget* TFrame1::buildWrapPage() {
         sets->addWidget(label, row, 0);
         sets->addWidget(edit, row, 1);
         sets->addWidget(standard, row++, 2);
-        const auto property = set.property;
-        onSignal(edit, &QLineEdit::textChanged, this, [this, edit, property] {
-            if (filling_) return;
-            property(prop_) = edit->text();
-            showPreview();
-        });
+        bindText(edit, set.property);
         // The edit's change handler takes the text on into the copy.
         const auto builtIn = set.builtIn;
         onSignal(standard, &QPushButton::clicked, this, [edit, builtIn] { edit->setText(builtIn()); });
