@@ -1,5 +1,6 @@
 #include "output/outputmessages.h"
 
+#include "platform/messagetable.h"
 #include "platform/prompt.h"
 
 namespace {
@@ -20,11 +21,7 @@ constexpr MessageRow kMessages[] = {
 };
 // clang-format on
 
-QString textOf(OutputMessage message) {
-    const MessageRow& row = kMessages[int(message)];
-    Q_ASSERT(row.message == message);  // rows stand in the order of the enum
-    return QString::fromUtf8(row.text);
-}
+QString textOf(OutputMessage message) { return QString::fromUtf8(MessageRowOf(kMessages, message).text); }
 
 QString seconds(qint64 milliseconds) { return QString::number(double(milliseconds) / 1000.0, 'f', 1); }
 

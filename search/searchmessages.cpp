@@ -1,5 +1,6 @@
 #include "search/searchmessages.h"
 
+#include "platform/messagetable.h"
 #include "platform/prompt.h"
 
 namespace {
@@ -45,11 +46,7 @@ constexpr ReasonRow kReasons[] = {
 };
 // clang-format on
 
-const MessageRow& rowOf(SearchMessage message) {
-    const MessageRow& row = kMessages[int(message)];
-    Q_ASSERT(row.message == message);  // rows stand in the order of the enum
-    return row;
-}
+const MessageRow& rowOf(SearchMessage message) { return MessageRowOf(kMessages, message); }
 
 }  // namespace
 
@@ -57,7 +54,7 @@ QString SearchMessageText(SearchMessage message, const QString& pattern, const Q
     const QString text = QString::fromUtf8(rowOf(message).text);
     // In one step each, so that a "%2" in the pattern stays as typed.
     if (text.contains(u"%2")) return text.arg(pattern, reason);
-    return text.contains(u"%1") ? text.arg(pattern) : text;
+    return WithSubject(text, pattern);
 }
 
 QString PatternErrorReason(const QString& engineReason) {
